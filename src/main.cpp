@@ -1,0 +1,15 @@
+#include "panel/kavlo.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // The name titles message boxes that have no title of their own. No
+    // display name is set: Qt would append it to every window title.
+    QApplication::setOrganizationName(QStringLiteral("KAVLO"));
+    QApplication::setApplicationName(QStringLiteral("KAVLO"));
+    kavlo window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,105 @@
+#include "controltable.h"
+
+#include <QStringList>
+#include <QtMath>
+
+namespace ControlTable {
+
+namespace {
+constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignTop;
+constexpr Qt::Alignment Centre = Qt::AlignHCenter | Qt::AlignTop;
+constexpr Qt::Alignment None = {};
+using K = Kind;
+using F = FontStyle;
+using B = Face;
+} // namespace
+
+const std::array<Control, 32> controls = {{
+    {"lblInput", K::Label, "", 840, 240, 972, 372, F::Display, B::Orange, Right, true, "入力画面"},
+    {"Label1", K::Label, "入力画面", 0, 360, 852, 252, F::Caption, B::Standard, Right, true, nullptr},
+    {"cmdCan", K::Button, "C (&C)", 1920, 240, 732, 372, F::Key, B::Standard, None, true, nullptr},
+    {"Picture1", K::Picture, "", 3000, 120, 432, 432, F::None, B::Standard, None, true, "Kavlo"},
+    {"lblA", K::Label, "", 840, 720, 972, 372, F::Display, B::White, Right, true, "第一の数値"},
+    {"Label2", K::Label, "", 0, 840, 852, 252, F::Caption, B::Standard, Right, true, nullptr},
+    {"Label3", K::Label, "", 1800, 840, 732, 252, F::Caption, B::Standard, Right, true, nullptr},
+    {"lblB", K::Label, "", 2520, 720, 972, 372, F::Display, B::White, Right, true, "回の端数"},
+    {"lblC", K::Label, "", 840, 1200, 972, 372, F::Display, B::White, Right, true, "第二の数値"},
+    {"Label4", K::Label, "", 0, 1320, 852, 252, F::Caption, B::Standard, Right, true, nullptr},
+    {"Label5", K::Label, "", 1800, 1320, 732, 252, F::Caption, B::Standard, Right, true, nullptr},
+    {"lblD", K::Label, "", 2520, 1200, 972, 372, F::Display, B::Orange, Right, true, "計算結果"},
+    {"cmd7", K::Button, "7", 120, 1800, 492, 372, F::Digit, B::Standard, None, true, nullptr},
+    {"cmd8", K::Button, "8", 840, 1800, 492, 372, F::Digit, B::Standard, None, true, nullptr},
+    {"cmd9", K::Button, "9", 1560, 1800, 492, 372, F::Digit, B::Standard, None, true, nullptr},
+    {"cmdSyoritu", K::Button, "勝 (&W)", 2280, 1800, 1212, 372, F::Key, B::Standard, None, true, nullptr},
+    {"cmd4", K::Button, "4", 120, 2280, 492, 372, F::Digit, B::Standard, None, true, nullptr},
+    {"cmd5", K::Button, "5", 840, 2280, 492, 372, F::Digit, B::Standard, None, true, nullptr},
+    {"cmd6", K::Button, "6", 1560, 2280, 492, 372, F::Digit, B::Standard, None, true, nullptr},
+    {"cmdDaritu", K::Button, "打数 (&D)", 2280, 2280, 1212, 372, F::Key, B::Standard, None, true, nullptr},
+    {"cmd1", K::Button, "1", 120, 2760, 492, 372, F::Digit, B::Standard, None, true, nullptr},
+    {"cmd2", K::Button, "2", 840, 2760, 492, 372, F::Digit, B::Standard, None, true, nullptr},
+    {"cmd3", K::Button, "3", 1560, 2760, 492, 372, F::Digit, B::Standard, None, true, nullptr},
+    {"comJiseki", K::Button, "回 (&I)", 2280, 2760, 1212, 372, F::Key, B::Standard, None, true, nullptr},
+    {"cmd0", K::Button, "0", 120, 3240, 492, 612, F::Digit, B::Standard, None, true, nullptr},
+    {"cmdAC", K::Button, "AC (&A)", 720, 3240, 852, 612, F::Key, B::Standard, None, true, nullptr},
+    {"Label6", K::Label, "F5", 1680, 3240, 492, 252, F::Caption, B::Standard, Centre, true, nullptr},
+    {"Label7", K::Label, "F6", 2280, 3240, 492, 252, F::Caption, B::Standard, Centre, true, nullptr},
+    {"Label9", K::Label, "F7", 2880, 3240, 492, 252, F::Caption, B::Standard, Centre, true, nullptr},
+    {"cmd03", K::Button, "0/3", 1680, 3480, 492, 372, F::Caption, B::Standard, None, false, nullptr},
+    {"cmd13", K::Button, "1/3", 2280, 3480, 492, 372, F::Caption, B::Standard, None, false, nullptr},
+    {"cmd23", K::Button, "2/3", 2880, 3480, 492, 372, F::Caption, B::Standard, None, false, nullptr},
+}};
+
+const std::array<const char *, 19> focusOrder = {
+    "cmd1", "cmd2", "cmd3", "cmd4", "cmd5", "cmd6", "cmd7", "cmd8", "cmd9", "cmd0",
+    "cmdCan", "cmdSyoritu", "cmdDaritu", "comJiseki", "cmd03", "cmd13", "cmd23", "cmdAC", "Picture1",
+};
+
+int twipsToPixels(int twips, int dpi)
+{
+    return qRound(twips * dpi / 1440.0);
+}
+
+QRect toPixels(const Control &c, int dpiX, int dpiY)
+{
+    return QRect(twipsToPixels(c.left, dpiX), twipsToPixels(c.top, dpiY),
+                 twipsToPixels(c.width, dpiX), twipsToPixels(c.height, dpiY));
+}
+
+QFont font(FontStyle style)
+{
+    // Where the designed faces are missing, Qt tries these in turn, so the
+    // Japanese captions never fall back to a face without Japanese glyphs.
+    static const bool substituted = [] {
+        QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
+                                   QStringList{QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+        QFont::insertSubstitutions(QStringLiteral("Times New Roman"), QStringList{QStringLiteral("Liberation Serif")});
+        return true;
+    }();
+    Q_UNUSED(substituted);
+
+    QFont f;
+    switch (style) {
+    case FontStyle::None:
+        return f;
+    case FontStyle::Display:
+        f = QFont(QStringLiteral("Times New Roman"));
+        f.setPointSizeF(12);
+        break;
+    case FontStyle::Digit:
+        f = QFont(QStringLiteral("Times New Roman"));
+        f.setPointSizeF(10.2);
+        break;
+    case FontStyle::Key:
+        f = QFont(QStringLiteral("ＭＳ Ｐゴシック"));
+        f.setPointSizeF(10.2);
+        break;
+    case FontStyle::Caption:
+        f = QFont(QStringLiteral("ＭＳ Ｐゴシック"));
+        f.setPointSizeF(9);
+        break;
+    }
+    f.setBold(true);
+    return f;
+}
+
+} // namespace ControlTable

@@ -1,0 +1,41 @@
+// The main window's controls as data: names, captions, twip rectangles and looks.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+#include <array>
+
+namespace ControlTable {
+
+enum class Kind { Label, Button, Picture };
+enum class FontStyle { None, Display, Digit, Key, Caption };
+enum class Face { Standard, Orange, White };  // Orange and White are the sunken displays
+
+struct Control {
+    const char *name;
+    Kind kind;
+    const char *caption;
+    int left, top, width, height;  // twips
+    FontStyle font;
+    Face face;
+    Qt::Alignment align;
+    bool enabled;
+    const char *role;  // accessible name of a display; buttons take theirs from the caption
+};
+
+// Client area of the main window, in twips.
+inline constexpr int ClientWidth = 3672;
+inline constexpr int ClientHeight = 4104;
+
+extern const std::array<Control, 32> controls;
+extern const std::array<const char *, 19> focusOrder;
+
+// Twips are 1/1440 inch; this is the one place where they become pixels.
+int twipsToPixels(int twips, int dpi);
+QRect toPixels(const Control &c, int dpiX, int dpiY);
+
+QFont font(FontStyle style);
+
+} // namespace ControlTable

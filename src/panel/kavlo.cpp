@@ -1,0 +1,139 @@
+#include "kavlo.h"
+
+#include "controltable.h"
+
+#include <QAction>
+#include <QHash>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+
+kavlo::kavlo(QWidget *parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("kavlo"));
+    setWindowTitle(QStringLiteral("KavloVer2.0"));
+    setWindowIcon(QIcon(QStringLiteral(":/kavlo.png")));
+    createControls();
+    createMenus();
+    connectHandlers();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    cmd[1]->setFocus();
+}
+
+void kavlo::createControls()
+{
+    using namespace ControlTable;
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    const int dpiX = logicalDpiX();
+    const int dpiY = logicalDpiY();
+    client->setFixedSize(twipsToPixels(ClientWidth, dpiX), twipsToPixels(ClientHeight, dpiY));
+    setCentralWidget(client);
+
+    QHash<QString, QWidget *> byName;
+    for (const Control &c : controls) {
+        QWidget *w;
+        if (c.kind == Kind::Button) {
+            auto *button = new QPushButton(QString::fromUtf8(c.caption), client);
+            button->setAutoDefault(false);
+            w = button;
+        } else {
+            auto *label = new QLabel(QString::fromUtf8(c.caption), client);
+            label->setAlignment(c.align);
+            if (c.kind == Kind::Picture) {
+                label->setPixmap(QPixmap(QStringLiteral(":/kavlo.png")));
+                label->setAlignment(Qt::AlignCenter);
+                label->setFocusPolicy(Qt::StrongFocus);
+            }
+            if (c.face != Face::Standard || c.kind == Kind::Picture)
+                label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+            if (c.face != Face::Standard) {
+                QPalette p = label->palette();
+                p.setColor(QPalette::Window, c.face == Face::Orange ? QColor(255, 224, 192) : QColor(Qt::white));
+                label->setPalette(p);
+                label->setAutoFillBackground(true);
+            }
+            w = label;
+        }
+        w->setObjectName(QString::fromLatin1(c.name));
+        w->setGeometry(toPixels(c, dpiX, dpiY));
+        if (c.font != FontStyle::None)
+            w->setFont(ControlTable::font(c.font));
+        w->setEnabled(c.enabled);
+        if (c.role)
+            w->setAccessibleName(QString::fromUtf8(c.role));
+        byName.insert(w->objectName(), w);
+    }
+
+    auto label = [&](const char *name) { return static_cast<QLabel *>(byName.value(QLatin1String(name))); };
+    auto button = [&](const char *name) { return static_cast<QPushButton *>(byName.value(QLatin1String(name))); };
+    lblInput = label("lblInput");
+    lblA = label("lblA");
+    lblB = label("lblB");
+    lblC = label("lblC");
+    lblD = label("lblD");
+    Label1 = label("Label1");
+    Label2 = label("Label2");
+    Label3 = label("Label3");
+    Label4 = label("Label4");
+    Label5 = label("Label5");
+    Label6 = label("Label6");
+    Label7 = label("Label7");
+    Label9 = label("Label9");
+    Picture1 = label("Picture1");
+    for (int d = 0; d < 10; ++d)
+        cmd[d] = button(qPrintable(QStringLiteral("cmd%1").arg(d)));
+    cmd03 = button("cmd03");
+    cmd13 = button("cmd13");
+    cmd23 = button("cmd23");
+    cmdCan = button("cmdCan");
+    cmdAC = button("cmdAC");
+    cmdDaritu = button("cmdDaritu");
+    cmdSyoritu = button("cmdSyoritu");
+    comJiseki = button("comJiseki");
+
+    for (size_t i = 1; i < focusOrder.size(); ++i)
+        setTabOrder(byName.value(QLatin1String(focusOrder[i - 1])), byName.value(QLatin1String(focusOrder[i])));
+}
+
+void kavlo::createMenus()
+{
+    auto action = [this](QWidget *menu, const char *name, const char *caption) {
+        auto *a = new QAction(QString::fromUtf8(caption), this);
+        a->setObjectName(QString::fromLatin1(name));
+        menu->addAction(a);
+        return a;
+    };
+    auto menu = [this](const char *name, const char *caption) {
+        QMenu *m = menuBar()->addMenu(QString::fromUtf8(caption));
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+    nmuExit = action(menuBar(), "nmuExit", "終了(&X)");
+    nmuSys = menu("nmuSys", "設定(&S)");
+    nmuSound = action(nmuSys, "nmuSound", "サウンド(&S)");
+    nmuHlp = menu("nmuHlp", "ヘルプ(&P)");
+    nmuHtml = action(nmuHlp, "nmuHtml", "HTML形式ヘルプ(&B)");
+    nmuText = action(nmuHlp, "nmuText", "TEXT形式ヘルプ(&T)");
+    nmuVer = action(nmuHlp, "nmuVer", "バ－ジョン情報(&V)");
+
+    // nmuSound_Click: a checkable action toggles its own check mark when it is
+    // chosen, and that is all the Sound item does.
+    nmuSound->setCheckable(true);
+    nmuSound->setChecked(true);
+}
+
+void kavlo::connectHandlers()
+{
+    // cmd0_Click to cmd9_Click, and cmd03_Click, cmd13_Click, cmd23_Click.
+    for (int d = 0; d < 10; ++d)
+        connect(cmd[d], &QPushButton::clicked, this, [this, d] { AppendDigit(QChar('0' + d)); });
+    connect(cmd03, &QPushButton::clicked, this, [this] { SetThirds(QStringLiteral("0/3")); });
+    connect(cmd13, &QPushButton::clicked, this, [this] { SetThirds(QStringLiteral("1/3")); });
+    connect(cmd23, &QPushButton::clicked, this, [this] { SetThirds(QStringLiteral("2/3")); });
+    connect(cmdCan, &QPushButton::clicked, this, &kavlo::cmdCan_Click);
+    connect(cmdAC, &QPushButton::clicked, this, &kavlo::cmdAC_Click);
+}

@@ -1,0 +1,49 @@
+// The main window. Its controls hold the whole state of a computation: the
+// figures and results are the displays' captions, the step each statistic has
+// reached is its button's caption, and the usable keys are the enabled ones.
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+class kavlo : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit kavlo(QWidget *parent = nullptr);
+
+    // Number entry and clearing.
+    void AppendDigit(QChar digit);
+    void SetThirds(const QString &thirds);
+    void LockDigitKeys();
+    void EnableThirdsKeys(bool enabled);
+    void cmdCan_Click();
+    void cmdAC_Click();
+
+    QLabel *lblInput, *lblA, *lblB, *lblC, *lblD;
+    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label9;
+    QLabel *Picture1;
+    std::array<QPushButton *, 10> cmd;  // cmd[0] is the key "0", objectName "cmd0"
+    QPushButton *cmd03, *cmd13, *cmd23;
+    QPushButton *cmdCan, *cmdAC, *cmdDaritu, *cmdSyoritu, *comJiseki;
+
+    QAction *nmuExit, *nmuSound, *nmuHtml, *nmuText, *nmuVer;
+    QMenu *nmuSys, *nmuHlp;
+
+    // The entry as it stood before the last digit keystroke, and the length
+    // that keystroke made; together they undo a sixth character.
+    qint16 inputLength = 0;
+    QString previousInput;
+
+private:
+    void createControls();
+    void createMenus();
+    void connectHandlers();
+};
