@@ -1,0 +1,60 @@
+// Shared by the tests: a recorder that stands in for the message box and the
+// cue player, and a watchdog that closes any real modal box that appears.
+#pragma once
+
+#include "shell/module1.h"
+#include "shell/msgbox.h"
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+class QWidget;
+class kavlo;
+
+// Settings go to a test location, and the application is named as the program names itself.
+void prepareApplication();
+
+struct Message {
+    QWidget *owner;
+    QString text;
+    MsgStyle style;
+    QString title;
+    bool operator==(const Message &o) const
+    {
+        return owner == o.owner && text == o.text && style == o.style && title == o.title;
+    }
+};
+char *toString(const Message &m);
+
+class Recorder
+{
+public:
+    Recorder();
+    ~Recorder();
+    QList<Message> messages;
+    QList<Module1::Cue> cues;
+    QStringList cuePaths;
+    int count(Module1::Cue cue) const { return int(cues.count(cue)); }
+};
+
+// Closes modal windows nobody expected, and remembers their titles and texts.
+class ModalWatchdog : public QObject
+{
+public:
+    ModalWatchdog();
+    QStringList seen;
+
+private:
+    QTimer timer;
+};
+
+// Every text, enabled flag and check mark of the window, plus its two
+// variables: two snapshots compare equal when nothing a user sees has changed.
+QStringList snapshot(const kavlo &w);
+
+// Clicks a key with the mouse, as a user would.
+void click(QWidget *button);
+// Clicks the digit keys for each character of digits.
+void clickDigits(kavlo &w, const QString &digits);

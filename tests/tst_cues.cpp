@@ -1,0 +1,198 @@
+// The real cue player against a private PulseAudio server with a null sink:
+// the server must see a playback stream for each cue that sounds.
+#include "support.h"
+
+#include "panel/kavlo.h"
+#include "shell/cuesounds.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QSoundEffect>
+#include <QTest>
+
+using Module1::Cue;
+
+class TestCues : public QObject
+{
+    Q_OBJECT
+
+    QProcess events;  // pactl subscribe: what the sound server saw
+    QByteArray seen;
+    kavlo *w = nullptr;
+    // Every change of an effect's playing state, as "digit on", "function off", ...
+    QStringList transitions;
+    int mostPlayingAtOnce = 0;
+
+    int newStreams()
+    {
+        seen += events.readAllStandardOutput();
+        return int(seen.count("Event 'new' on sink-input"));
+    }
+    void watch(Cue cue);
+    QString wavPath(const char *name) const { return QApplication::applicationDirPath() + '/' + name; }
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+
+    void firstCuePlays();
+    void soundOffMakesNoStream();
+    void newCueCutsOffTheOldOne();
+    void everyCueOfALongRunPlays();
+    void brokenFilesSoundNothing_data();
+    void brokenFilesSoundNothing();
+};
+
+void TestCues::initTestCase()
+{
+    prepareApplication();
+    if (qEnvironmentVariableIsEmpty("PULSE_SERVER"))
+        QSKIP("PULSE_SERVER does not name a private sound server; the test command starts one");
+    // This program's directory is its own, so the cue files here can be broken and mended.
+    for (const char *name : {"kavlo1.wav", "kavlo2.wav"}) {
+        QFile::remove(wavPath(name));
+        QVERIFY(QFile::copy(QStringLiteral(KAVLO_RES_DIR "/") + name, wavPath(name)));
+    }
+    events.start(QStringLiteral("pactl"), {QStringLiteral("subscribe")});
+    QVERIFY(events.waitForStarted());
+    QTest::qWait(300);
+    QVERIFY2(events.state() == QProcess::Running, "pactl cannot reach the sound server");
+    w = new kavlo;
+    w->show();
+}
+
+void TestCues::cleanupTestCase()
+{
+    delete w;
+    events.kill();
+    events.waitForFinished();
+}
+
+void TestCues::init()
+{
+    w->nmuSound->setChecked(true);
+    w->cmdCan_Click();
+    newStreams();
+    seen.clear();
+}
+
+void TestCues::watch(Cue cue)
+{
+    QSoundEffect *e = CueSounds::instance().effect(cue);
+    QVERIFY(e);
+    if (e->property("watched").toBool())
+        return;
+    e->setProperty("watched", true);
+    connect(e, &QSoundEffect::playingChanged, this, [this, e, cue] {
+        transitions << QString::fromLatin1(cue == Cue::Digit ? "digit " : "function ")
+                           + (e->isPlaying() ? "on" : "off");
+        int playing = 0;
+        for (Cue c : {Cue::Digit, Cue::Function}) {
+            if (QSoundEffect *x = CueSounds::instance().effect(c))
+                playing += x->isPlaying();
+        }
+        mostPlayingAtOnce = qMax(mostPlayingAtOnce, playing);
+    });
+}
+
+void TestCues::firstCuePlays()
+{
+    // The very first cue of the process: its effect is still loading when asked to play.
+    QVERIFY(!CueSounds::instance().effect(Cue::Digit));
+    QElapsedTimer t;
+    t.start();
+    QTest::mouseClick(w->cmd[1], Qt::LeftButton);
+    QVERIFY2(t.elapsed() < 100, "a cue must not hold up the keypad");
+    watch(Cue::Digit);
+    QTRY_COMPARE_WITH_TIMEOUT(transitions, QStringList({"digit on", "digit off"}), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(newStreams(), 1, 3000);
+}
+
+void TestCues::soundOffMakesNoStream()
+{
+    w->nmuSound->trigger();
+    transitions.clear();
+    QTest::mouseClick(w->cmd[2], Qt::LeftButton);
+    QTest::qWait(500);
+    QCOMPARE(w->lblInput->text(), QStringLiteral("2"));
+    QVERIFY(transitions.isEmpty());
+    QCOMPARE(newStreams(), 0);
+
+    w->nmuSound->trigger();
+    QTest::mouseClick(w->cmd[3], Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(transitions, QStringList({"digit on", "digit off"}), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(newStreams(), 1, 3000);
+}
+
+void TestCues::newCueCutsOffTheOldOne()
+{
+    Module1::PlayFunctionSound();
+    watch(Cue::Function);
+    transitions.clear();
+    mostPlayingAtOnce = 0;
+    QTRY_VERIFY_WITH_TIMEOUT(CueSounds::instance().effect(Cue::Function)->isPlaying(), 3000);
+    Module1::PlayDigitSound();
+    QVERIFY(!CueSounds::instance().effect(Cue::Function)->isPlaying());
+    QTRY_COMPARE_WITH_TIMEOUT(transitions, QStringList({"function on", "function off", "digit on", "digit off"}), 5000);
+    QCOMPARE(mostPlayingAtOnce, 1);
+}
+
+void TestCues::everyCueOfALongRunPlays()
+{
+    // A reused audio sink in Qt 6.4 stalls after a handful of starts; each cue must still sound.
+    for (int i = 0; i < 15; ++i) {
+        transitions.clear();
+        Module1::PlayDigitSound();
+        QTRY_COMPARE_WITH_TIMEOUT(transitions, QStringList({"digit on", "digit off"}), 3000);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(newStreams(), 15, 3000);
+}
+
+void TestCues::brokenFilesSoundNothing_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("present");
+    QTest::newRow("missing") << QByteArray() << false;
+    QTest::newRow("empty") << QByteArray() << true;
+    QTest::newRow("not a WAV") << QByteArray("hello, this is text\n") << true;
+    QTest::newRow("header cut short") << QByteArray("RIFF\x24\x00\x00\x00WAVEfmt ", 16) << true;
+}
+
+void TestCues::brokenFilesSoundNothing()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, present);
+
+    const QString path = wavPath("kavlo1.wav");
+    const QString kept = path + QStringLiteral(".kept");
+    QVERIFY(QFile::rename(path, kept));
+    if (present) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    transitions.clear();
+    QElapsedTimer t;
+    t.start();
+    QTest::mouseClick(w->cmd[4], Qt::LeftButton);
+    QVERIFY(t.elapsed() < 100);
+    QTest::qWait(500);
+    QCOMPARE(w->lblInput->text(), QStringLiteral("4"));
+    QVERIFY(transitions.isEmpty());
+    QCOMPARE(newStreams(), 0);
+
+    // Mended, the file sounds again at the next digit.
+    QFile::remove(path);
+    QVERIFY(QFile::rename(kept, path));
+    QTest::mouseClick(w->cmd[5], Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(transitions, QStringList({"digit on", "digit off"}), 5000);
+}
+
+QTEST_MAIN(TestCues)
+#include "tst_cues.moc"

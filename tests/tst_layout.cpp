@@ -1,0 +1,89 @@
+// The window's geometry on a real X server at 120 DPI, where a pixel is 12 twips.
+#include "support.h"
+
+#include "panel/kavlo.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+class TestLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void clientArea();
+    void controls_data();
+    void controls();
+    void fontPixels();
+    void fixedSize();
+};
+
+void TestLayout::initTestCase()
+{
+    prepareApplication();
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs an X server");
+    QCOMPARE(kavlo().logicalDpiX(), 120);
+}
+
+void TestLayout::clientArea()
+{
+    kavlo w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.centralWidget()->size(), QSize(306, 342));
+    QCOMPARE(w.centralWidget()->geometry().bottom() + 1, w.height());
+}
+
+void TestLayout::controls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("pixels");
+    // Twips / 12, as laid out on a 120 DPI display.
+    QTest::newRow("lblInput") << "lblInput" << QRect(70, 20, 81, 31);
+    QTest::newRow("Label1") << "Label1" << QRect(0, 30, 71, 21);
+    QTest::newRow("Picture1") << "Picture1" << QRect(250, 10, 36, 36);
+    QTest::newRow("lblD") << "lblD" << QRect(210, 100, 81, 31);
+    QTest::newRow("cmdSyoritu") << "cmdSyoritu" << QRect(190, 150, 101, 31);
+    QTest::newRow("cmd0") << "cmd0" << QRect(10, 270, 41, 51);
+    QTest::newRow("cmdAC") << "cmdAC" << QRect(60, 270, 71, 51);
+    QTest::newRow("Label9") << "Label9" << QRect(240, 270, 41, 21);
+    QTest::newRow("cmd23") << "cmd23" << QRect(240, 290, 41, 31);
+}
+
+void TestLayout::controls()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, pixels);
+    kavlo w;
+    QWidget *c = w.findChild<QWidget *>(name);
+    QVERIFY(c);
+    QCOMPARE(c->geometry(), pixels);
+}
+
+void TestLayout::fontPixels()
+{
+    kavlo w;
+    QCOMPARE(QFontInfo(w.lblInput->font()).pixelSize(), 20);
+    QCOMPARE(QFontInfo(w.cmd[1]->font()).pixelSize(), 17);
+    QCOMPARE(QFontInfo(w.cmdDaritu->font()).pixelSize(), 17);
+    QCOMPARE(QFontInfo(w.Label1->font()).pixelSize(), 15);
+}
+
+void TestLayout::fixedSize()
+{
+    kavlo w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QSize size = w.size();
+    w.resize(size + QSize(100, 100));
+    QCoreApplication::processEvents();
+    QCOMPARE(w.size(), size);
+}
+
+QTEST_MAIN(TestLayout)
+#include "tst_layout.moc"

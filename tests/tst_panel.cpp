@@ -1,0 +1,497 @@
+// The main window as it opens, number entry, clearing and the Sound switch.
+#include "support.h"
+
+#include "panel/controltable.h"
+#include "panel/kavlo.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using Module1::Cue;
+
+class TestPanel : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Recorder> rec;
+    std::unique_ptr<kavlo> w;
+    std::unique_ptr<ModalWatchdog> watchdog;
+
+    // Puts the panel where a statistic would have left it, so that the keys
+    // can be tried in every state.
+    void arrange(const QString &state);
+
+private slots:
+    void initTestCase() { prepareApplication(); }
+    void init();
+    void cleanup();
+
+    void openingWindow();
+    void controlsAsDesigned_data();
+    void controlsAsDesigned();
+    void fontsHaveJapaneseGlyphs();
+    void menus();
+    void accessibleNames();
+    void tabWalksTheKeys();
+
+    void digitEntry_data();
+    void digitEntry();
+    void cuePathIsBesideTheProgram();
+
+    void clearing_data();
+    void clearing();
+
+    void setThirds_data();
+    void setThirds();
+    void lockDigitKeys();
+    void soundSwitch();
+
+    void realMessageBox_data();
+    void realMessageBox();
+};
+
+void TestPanel::init()
+{
+    rec = std::make_unique<Recorder>();
+    watchdog = std::make_unique<ModalWatchdog>();
+    w = std::make_unique<kavlo>();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+}
+
+void TestPanel::cleanup()
+{
+    w.reset();
+    QVERIFY2(watchdog->seen.isEmpty(), qPrintable(watchdog->seen.join(QLatin1Char('\n'))));
+    watchdog.reset();
+    rec.reset();
+}
+
+void TestPanel::arrange(const QString &state)
+{
+    if (state == QLatin1String("Ready with entry")) {
+        clickDigits(*w, QStringLiteral("42"));
+    } else if (state == QLatin1String("Awaiting thirds")) {
+        w->lblA->setText(QStringLiteral("9"));
+        w->Label2->setText(QStringLiteral("投球回数"));
+        w->Label3->setText(QStringLiteral("回と"));
+        w->cmdSyoritu->setEnabled(false);
+        w->cmdDaritu->setEnabled(false);
+        w->comJiseki->setEnabled(false);
+        w->EnableThirdsKeys(true);
+        w->LockDigitKeys();
+    } else if (state == QLatin1String("Done")) {
+        w->lblA->setText(QStringLiteral("10"));
+        w->lblC->setText(QStringLiteral("3"));
+        w->lblD->setText(QStringLiteral("0.300"));
+        w->Label2->setText(QStringLiteral("打数"));
+        w->Label4->setText(QStringLiteral("安打"));
+        w->Label5->setText(QStringLiteral("打率"));
+        w->cmdDaritu->setText(QStringLiteral("安打 (&H)"));
+        w->cmdDaritu->setEnabled(false);
+        w->cmdSyoritu->setEnabled(false);
+        w->comJiseki->setEnabled(false);
+        w->LockDigitKeys();
+        w->lblInput->setText(QStringLiteral("77"));
+    }
+}
+
+void TestPanel::openingWindow()
+{
+    QCOMPARE(w->objectName(), QStringLiteral("kavlo"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("KavloVer2.0"));
+    QVERIFY(!w->windowIcon().isNull());
+    const Qt::WindowFlags f = w->windowFlags();
+    QVERIFY(f & Qt::WindowMinimizeButtonHint);
+    QVERIFY(f & Qt::WindowCloseButtonHint);
+    QVERIFY(f & Qt::WindowSystemMenuHint);
+    QVERIFY(!(f & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(w->minimumSize(), w->maximumSize());
+    QCOMPARE(QApplication::focusWidget(), w->cmd[1]);
+    QCOMPARE(w->inputLength, qint16(0));
+    QVERIFY(w->previousInput.isEmpty());
+
+    const QPixmap icon = w->Picture1->pixmap();
+    QCOMPARE(icon.size(), QSize(32, 32));
+    QVERIFY(!icon.hasAlphaChannel());
+    QCOMPARE(w->Picture1->frameStyle(), int(QFrame::WinPanel | QFrame::Sunken));
+    for (const QPushButton *b : w->findChildren<QPushButton *>())
+        QVERIFY2(!b->isDefault() && !b->autoDefault(), qPrintable(b->objectName()));
+}
+
+void TestPanel::controlsAsDesigned_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QColor>("background");
+
+    const QColor face;  // invalid: the standard dialog face
+    const QColor orange(255, 224, 192);
+    const QColor white(255, 255, 255);
+    const struct {
+        const char *name, *caption;
+        bool enabled;
+        QColor background;
+    } rows[] = {
+        {"lblInput", "", true, orange}, {"lblA", "", true, white}, {"lblB", "", true, white},
+        {"lblC", "", true, white}, {"lblD", "", true, orange}, {"Label1", "入力画面", true, face},
+        {"Label2", "", true, face}, {"Label3", "", true, face}, {"Label4", "", true, face},
+        {"Label5", "", true, face}, {"Label6", "F5", true, face}, {"Label7", "F6", true, face},
+        {"Label9", "F7", true, face}, {"cmdCan", "C (&C)", true, face}, {"cmdAC", "AC (&A)", true, face},
+        {"cmdSyoritu", "勝 (&W)", true, face}, {"cmdDaritu", "打数 (&D)", true, face},
+        {"comJiseki", "回 (&I)", true, face}, {"cmd03", "0/3", false, face}, {"cmd13", "1/3", false, face},
+        {"cmd23", "2/3", false, face}, {"cmd0", "0", true, face}, {"cmd5", "5", true, face},
+        {"cmd9", "9", true, face},
+    };
+    for (const auto &r : rows)
+        QTest::newRow(r.name) << QString::fromLatin1(r.name) << QString::fromUtf8(r.caption) << r.enabled
+                              << r.background;
+}
+
+void TestPanel::controlsAsDesigned()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(bool, enabled);
+    QFETCH(QColor, background);
+
+    QWidget *c = w->findChild<QWidget *>(name);
+    QVERIFY(c);
+    QVERIFY(c->isVisible());
+    QCOMPARE(c->isEnabled(), enabled);
+    if (auto *b = qobject_cast<QPushButton *>(c)) {
+        QCOMPARE(b->text(), caption);
+        return;
+    }
+    auto *l = qobject_cast<QLabel *>(c);
+    QCOMPARE(l->text(), caption);
+    QCOMPARE(l->focusPolicy(), Qt::NoFocus);
+    const bool display = name.startsWith(QLatin1String("lbl"));
+    QCOMPARE(l->autoFillBackground(), display);
+    if (display) {
+        QCOMPARE(l->palette().color(QPalette::Window), background);
+        QCOMPARE(l->frameShadow(), QFrame::Sunken);
+    }
+    const bool centred = name == QLatin1String("Label6") || name == QLatin1String("Label7") || name == QLatin1String("Label9");
+    QCOMPARE(l->alignment() & Qt::AlignHorizontal_Mask, centred ? Qt::AlignHCenter : Qt::AlignRight);
+}
+
+void TestPanel::fontsHaveJapaneseGlyphs()
+{
+    const struct {
+        QWidget *widget;
+        qreal points;
+        bool japanese;
+    } rows[] = {
+        {w->lblInput, 12, false}, {w->lblD, 12, false}, {w->cmd[7], 10.2, false},
+        {w->cmdCan, 10.2, true}, {w->cmdDaritu, 10.2, true}, {w->Label1, 9, true}, {w->cmd13, 9, true},
+    };
+    for (const auto &r : rows) {
+        const QFont f = r.widget->font();
+        QCOMPARE(f.pointSizeF(), r.points);
+        QVERIFY(f.bold());
+        QVERIFY(!f.italic() && !f.underline() && !f.strikeOut());
+        if (r.japanese) {
+            QVERIFY2(QFontMetrics(f).inFont(QChar(0x6253)), qPrintable(QFontInfo(f).family()));  // 打
+            QVERIFY2(QFontMetrics(f).inFont(QChar(0x52dd)), qPrintable(QFontInfo(f).family()));  // 勝
+        } else {
+            QVERIFY2(QStringList({"Times New Roman", "Liberation Serif"}).contains(QFontInfo(f).family()),
+                     qPrintable(QFontInfo(f).family()));
+        }
+    }
+}
+
+void TestPanel::menus()
+{
+    const QList<QAction *> top = w->menuBar()->actions();
+    QCOMPARE(top.size(), 3);
+    QCOMPARE(top[0], w->nmuExit);
+    QVERIFY(!w->nmuExit->menu());
+    QCOMPARE(top[1]->menu(), w->nmuSys);
+    QCOMPARE(top[2]->menu(), w->nmuHlp);
+
+    const struct {
+        const char *name, *caption;
+    } items[] = {
+        {"nmuExit", "終了(&X)"}, {"nmuSound", "サウンド(&S)"}, {"nmuHtml", "HTML形式ヘルプ(&B)"},
+        {"nmuText", "TEXT形式ヘルプ(&T)"}, {"nmuVer", "バ\uff0dジョン情報(&V)"},
+    };
+    for (const auto &i : items) {
+        auto *a = w->findChild<QAction *>(QLatin1String(i.name));
+        QVERIFY2(a, i.name);
+        QCOMPARE(a->text(), QString::fromUtf8(i.caption));
+        QVERIFY(a->isEnabled() && a->isVisible());
+        QVERIFY(a->shortcut().isEmpty());
+    }
+    QCOMPARE(w->nmuSys->title(), QStringLiteral("設定(&S)"));
+    QCOMPARE(w->nmuHlp->title(), QStringLiteral("ヘルプ(&P)"));
+    QCOMPARE(w->nmuSys->actions(), QList<QAction *>({w->nmuSound}));
+    QCOMPARE(w->nmuHlp->actions(), QList<QAction *>({w->nmuHtml, w->nmuText, w->nmuVer}));
+    QVERIFY(w->nmuSound->isCheckable() && w->nmuSound->isChecked());
+}
+
+void TestPanel::accessibleNames()
+{
+    const struct {
+        QWidget *widget;
+        const char *name;
+    } rows[] = {
+        {w->lblInput, "入力画面"}, {w->cmdCan, "C (C)"}, {w->cmdAC, "AC (A)"}, {w->cmdDaritu, "打数 (D)"},
+        {w->cmd[4], "4"}, {w->cmd23, "2/3"},
+    };
+    for (const auto &r : rows) {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(r.widget);
+        QVERIFY(iface);
+        QCOMPARE(iface->text(QAccessible::Name), QString::fromUtf8(r.name));
+    }
+    for (QLabel *display : {w->lblA, w->lblB, w->lblC, w->lblD, w->Picture1})
+        QVERIFY2(!display->accessibleName().isEmpty(), qPrintable(display->objectName()));
+
+    // The name follows the caption when a statistic moves on.
+    w->cmdDaritu->setText(QStringLiteral("安打 (&H)"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(w->cmdDaritu)->text(QAccessible::Name), QStringLiteral("安打 (H)"));
+}
+
+void TestPanel::tabWalksTheKeys()
+{
+    QStringList walked;
+    for (int i = 0; i < 17; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        walked << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(walked, QStringList({"cmd2", "cmd3", "cmd4", "cmd5", "cmd6", "cmd7", "cmd8", "cmd9", "cmd0", "cmdCan",
+                                  "cmdSyoritu", "cmdDaritu", "comJiseki", "cmdAC", "Picture1", "cmd1", "cmd2"}));
+}
+
+void TestPanel::digitEntry_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<bool>("sound");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("inputLength");
+    QTest::addColumn<QString>("previousInput");
+    QTest::addColumn<int>("cues");
+
+    QTest::newRow("one zero") << "0" << true << "0" << 1 << "" << 1;
+    QTest::newRow("two zeros") << "00" << true << "00" << 2 << "0" << 2;
+    QTest::newRow("leading zeros kept") << "007" << true << "007" << 3 << "00" << 3;
+    QTest::newRow("five digits") << "12345" << true << "12345" << 5 << "1234" << 5;
+    QTest::newRow("sixth refused") << "123456" << true << "12345" << 6 << "12345" << 5;
+    QTest::newRow("seventh refused too") << "1234567" << true << "12345" << 6 << "12345" << 5;
+    QTest::newRow("largest figure") << "99999" << true << "99999" << 5 << "9999" << 5;
+    QTest::newRow("sound off") << "1234567" << false << "12345" << 6 << "12345" << 0;
+}
+
+void TestPanel::digitEntry()
+{
+    QFETCH(QString, keys);
+    QFETCH(bool, sound);
+    QFETCH(QString, shown);
+    QFETCH(int, inputLength);
+    QFETCH(QString, previousInput);
+    QFETCH(int, cues);
+
+    w->nmuSound->setChecked(sound);
+    clickDigits(*w, keys);
+    QCOMPARE(w->lblInput->text(), shown);
+    QCOMPARE(w->inputLength, qint16(inputLength));
+    QCOMPARE(w->previousInput, previousInput);
+    QCOMPARE(rec->count(Cue::Digit), cues);
+    QCOMPARE(rec->cues.size(), cues);
+    QVERIFY(rec->messages.isEmpty());
+}
+
+void TestPanel::cuePathIsBesideTheProgram()
+{
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(QDir::tempPath());
+    click(w->cmd[3]);
+    w->SetThirds(QStringLiteral("2/3"));
+    QDir::setCurrent(before);
+    const QString dir = QApplication::applicationDirPath();
+    QCOMPARE(rec->cuePaths, QStringList({dir + "/kavlo1.wav", dir + "/kavlo2.wav"}));
+    QCOMPARE(rec->cues, QList<Cue>({Cue::Digit, Cue::Function}));
+}
+
+void TestPanel::clearing_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::newRow("Ready") << "Ready";
+    QTest::newRow("Ready with entry") << "Ready with entry";
+    QTest::newRow("Awaiting thirds") << "Awaiting thirds";
+    QTest::newRow("Done") << "Done";
+}
+
+void TestPanel::clearing()
+{
+    QFETCH(QString, state);
+    const QStringList opening = snapshot(*w);
+    arrange(state);
+    rec->cues.clear();
+
+    // C empties the entry and its two variables, and touches nothing else.
+    QStringList expected = snapshot(*w);
+    expected.replaceInStrings(QRegularExpression("^lblInput=.*"), QStringLiteral("lblInput="));
+    expected.last() = QStringLiteral("inputLength=0 previousInput=");
+    click(w->cmdCan);
+    QCOMPARE(snapshot(*w), expected);
+    click(w->cmdCan);
+    QCOMPARE(snapshot(*w), expected);
+
+    // AC restores the opening state, Sound included, wherever it starts.
+    w->nmuSound->setChecked(false);
+    arrange(state);
+    click(w->cmdAC);
+    QStringList openingSoundOff = opening;
+    openingSoundOff.replaceInStrings(QStringLiteral("sound=on"), QStringLiteral("sound=off"));
+    QCOMPARE(snapshot(*w), openingSoundOff);
+    QVERIFY(rec->cues.isEmpty());
+    QVERIFY(rec->messages.isEmpty());
+}
+
+void TestPanel::setThirds_data()
+{
+    QTest::addColumn<QString>("innings");
+    QTest::addColumn<QString>("thirds");
+    QTest::addColumn<bool>("sound");
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("0/3 over 0") << "0" << "0/3" << true << false;
+    QTest::newRow("0/3 over 00") << "00" << "0/3" << true << false;
+    QTest::newRow("0/3 over 00000") << "00000" << "0/3" << true << false;
+    QTest::newRow("1/3 over 0") << "0" << "1/3" << true << true;
+    QTest::newRow("2/3 over 00") << "00" << "2/3" << true << true;
+    QTest::newRow("0/3 over 9") << "9" << "0/3" << true << true;
+    QTest::newRow("0/3 over 009") << "009" << "0/3" << true << true;
+    QTest::newRow("1/3 over 180") << "180" << "1/3" << true << true;
+    QTest::newRow("2/3 sound off") << "8" << "2/3" << false << true;
+    QTest::newRow("0/3 over 0 sound off") << "0" << "0/3" << false << false;
+}
+
+void TestPanel::setThirds()
+{
+    QFETCH(QString, innings);
+    QFETCH(QString, thirds);
+    QFETCH(bool, sound);
+    QFETCH(bool, accepted);
+
+    w->nmuSound->setChecked(sound);
+    arrange(QStringLiteral("Awaiting thirds"));
+    w->lblA->setText(innings);
+    const QStringList before = snapshot(*w);
+
+    QPushButton *key = thirds == QLatin1String("0/3") ? w->cmd03 : thirds == QLatin1String("1/3") ? w->cmd13 : w->cmd23;
+    click(key);
+
+    if (!accepted) {
+        QCOMPARE(rec->messages,
+                 QList<Message>({{w.get(), QStringLiteral("投球回数が０なのでもし自責点があると防御率は無限大です。"),
+                                  Critical, QStringLiteral("Kavlo")}}));
+        QCOMPARE(snapshot(*w), before);
+        QVERIFY(rec->cues.isEmpty());
+        // The user can still pick another fraction.
+        click(w->cmd13);
+        QCOMPARE(w->lblB->text(), QStringLiteral("1/3"));
+        return;
+    }
+    QVERIFY(rec->messages.isEmpty());
+    QCOMPARE(w->lblB->text(), thirds);
+    QCOMPARE(w->comJiseki->text(), QStringLiteral("自責点 (&J)"));
+    QVERIFY(w->comJiseki->isEnabled());
+    for (QPushButton *digit : w->cmd)
+        QVERIFY(digit->isEnabled());
+    QVERIFY(!w->cmd03->isEnabled() && !w->cmd13->isEnabled() && !w->cmd23->isEnabled());
+    QVERIFY(!w->cmdDaritu->isEnabled() && !w->cmdSyoritu->isEnabled());
+    QCOMPARE(w->lblA->text(), innings);
+    QCOMPARE(rec->cues, sound ? QList<Cue>({Cue::Function}) : QList<Cue>());
+}
+
+void TestPanel::lockDigitKeys()
+{
+    clickDigits(*w, QStringLiteral("12"));
+    QStringList expected = snapshot(*w);
+    for (QString &line : expected) {
+        if (QRegularExpression(QStringLiteral("^cmd\\d=")).match(line).hasMatch())
+            line.replace(QLatin1String(" on"), QLatin1String(" off"));
+    }
+    rec->cues.clear();
+    w->LockDigitKeys();
+    QCOMPARE(snapshot(*w), expected);
+    QVERIFY(rec->cues.isEmpty());
+    click(w->cmd[5]);  // a disabled key delivers nothing
+    QCOMPARE(w->lblInput->text(), QStringLiteral("12"));
+}
+
+void TestPanel::soundSwitch()
+{
+    const QStringList before = snapshot(*w);
+    w->nmuSound->trigger();
+    QVERIFY(!w->nmuSound->isChecked());
+    clickDigits(*w, QStringLiteral("12"));
+    arrange(QStringLiteral("Awaiting thirds"));
+    click(w->cmd23);
+    QVERIFY(rec->cues.isEmpty());
+
+    click(w->cmdAC);
+    QVERIFY(!w->nmuSound->isChecked());
+    w->nmuSound->trigger();
+    QCOMPARE(snapshot(*w), before);
+    QVERIFY(rec->cues.isEmpty());
+    click(w->cmd[8]);
+    QCOMPARE(rec->cues, QList<Cue>({Cue::Digit}));
+}
+
+void TestPanel::realMessageBox_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<QString>("shownTitle");
+    QTest::newRow("stop") << 16 << "Kavlo" << int(QMessageBox::Critical) << "Kavlo";
+    QTest::newRow("exclamation") << 48 << "Kavlo" << int(QMessageBox::Warning) << "Kavlo";
+    QTest::newRow("no icon, no title") << 0 << "" << int(QMessageBox::NoIcon) << "KAVLO";
+}
+
+void TestPanel::realMessageBox()
+{
+    QFETCH(int, style);
+    QFETCH(QString, title);
+    QFETCH(int, icon);
+    QFETCH(QString, shownTitle);
+
+    rec.reset();  // the real box this time
+    QMessageBox *seen = nullptr;
+    QString seenTitle;
+    QTimer::singleShot(0, this, [&] {
+        seen = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!seen)
+            return;
+        seenTitle = seen->windowTitle();
+        QCOMPARE(seen->icon(), QMessageBox::Icon(icon));
+        QCOMPARE(seen->text(), QStringLiteral("テスト"));
+        QCOMPARE(seen->standardButtons(), QMessageBox::Ok);
+        QCOMPARE(seen->windowModality(), Qt::ApplicationModal);
+        QCOMPARE(seen->parentWidget(), w.get());
+        seen->accept();
+    });
+    MsgBox(w.get(), QStringLiteral("テスト"), MsgStyle(style), title);
+    QVERIFY(seen);
+    QCOMPARE(seenTitle, shownTitle);
+    rec = std::make_unique<Recorder>();
+}
+
+QTEST_MAIN(TestPanel)
+#include "tst_panel.moc"
