@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHash>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -62,6 +63,37 @@ QStringList snapshot(const kavlo &w)
     s << (w.nmuSound->isChecked() ? QStringLiteral("sound=on") : QStringLiteral("sound=off"));
     s << QStringLiteral("inputLength=%1 previousInput=%2").arg(w.inputLength).arg(w.previousInput);
     return s;
+}
+
+QString panelState(const kavlo &w)
+{
+    auto keys = [](auto list) {
+        int on = 0;
+        for (const QPushButton *b : list)
+            on += b->isEnabled();
+        return on == 0 ? QLatin1Char('-') : on == int(list.size()) ? QLatin1Char('+') : QLatin1Char('?');
+    };
+    auto button = [](const QPushButton *b) { return b->text() + (b->isEnabled() ? QLatin1Char('+') : QLatin1Char('-')); };
+    return QStringLiteral("in:%1 A:%2 B:%3 C:%4 D:%5 | %6/%7/%8/%9 | ")
+               .arg(w.lblInput->text(), w.lblA->text(), w.lblB->text(), w.lblC->text(), w.lblD->text(),
+                    w.Label2->text(), w.Label3->text(), w.Label4->text(), w.Label5->text())
+           + QStringList({button(w.cmdDaritu), button(w.cmdSyoritu), button(w.comJiseki)}).join(QLatin1Char(' '))
+           + QStringLiteral(" | digits") + keys(w.cmd)
+           + QStringLiteral(" thirds") + keys(std::array<QPushButton *, 3>{w.cmd03, w.cmd13, w.cmd23});
+}
+
+void run(kavlo &w, const QString &script)
+{
+    const QHash<QString, QPushButton *> keys = {
+        {"D", w.cmdDaritu}, {"W", w.cmdSyoritu}, {"I", w.comJiseki}, {"0/3", w.cmd03},
+        {"1/3", w.cmd13},   {"2/3", w.cmd23},    {"C", w.cmdCan},    {"AC", w.cmdAC},
+    };
+    for (const QString &token : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (QPushButton *key = keys.value(token))
+            click(key);
+        else
+            clickDigits(w, token);
+    }
 }
 
 void click(QWidget *button)

@@ -54,6 +54,16 @@ private:
 // variables: two snapshots compare equal when nothing a user sees has changed.
 QStringList snapshot(const kavlo &w);
 
+// The panel in one line: the five displays, the four caption labels, each
+// statistic button's caption with + or - for enabled, and the digit and
+// thirds keys (+ all enabled, - all disabled).
+QString panelState(const kavlo &w);
+
+// Plays a script of mouse clicks, tokens separated by spaces: a number clicks
+// its digits, D, W and I the three statistic buttons, 0/3 1/3 2/3 the thirds
+// keys, C and AC the clearing keys.
+void run(kavlo &w, const QString &script);
+
 // Clicks a key with the mouse, as a user would.
 void click(QWidget *button);
 // Clicks the digit keys for each character of digits.

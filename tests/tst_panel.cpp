@@ -29,8 +29,7 @@ class TestPanel : public QObject
     std::unique_ptr<kavlo> w;
     std::unique_ptr<ModalWatchdog> watchdog;
 
-    // Puts the panel where a statistic would have left it, so that the keys
-    // can be tried in every state.
+    // Works the panel into a state, so that the keys can be tried in every state.
     void arrange(const QString &state);
 
 private slots:
@@ -82,29 +81,12 @@ void TestPanel::cleanup()
 void TestPanel::arrange(const QString &state)
 {
     if (state == QLatin1String("Ready with entry")) {
-        clickDigits(*w, QStringLiteral("42"));
+        run(*w, QStringLiteral("42"));
     } else if (state == QLatin1String("Awaiting thirds")) {
-        w->lblA->setText(QStringLiteral("9"));
-        w->Label2->setText(QStringLiteral("投球回数"));
-        w->Label3->setText(QStringLiteral("回と"));
-        w->cmdSyoritu->setEnabled(false);
-        w->cmdDaritu->setEnabled(false);
-        w->comJiseki->setEnabled(false);
-        w->EnableThirdsKeys(true);
-        w->LockDigitKeys();
+        run(*w, QStringLiteral("9 I"));
     } else if (state == QLatin1String("Done")) {
-        w->lblA->setText(QStringLiteral("10"));
-        w->lblC->setText(QStringLiteral("3"));
-        w->lblD->setText(QStringLiteral("0.300"));
-        w->Label2->setText(QStringLiteral("打数"));
-        w->Label4->setText(QStringLiteral("安打"));
-        w->Label5->setText(QStringLiteral("打率"));
-        w->cmdDaritu->setText(QStringLiteral("安打 (&H)"));
-        w->cmdDaritu->setEnabled(false);
-        w->cmdSyoritu->setEnabled(false);
-        w->comJiseki->setEnabled(false);
-        w->LockDigitKeys();
-        w->lblInput->setText(QStringLiteral("77"));
+        run(*w, QStringLiteral("10 D 3 D"));
+        w->AppendDigit(QLatin1Char('7'));  // typed: the digit keys are locked in Done
     }
 }
 
@@ -389,9 +371,9 @@ void TestPanel::setThirds()
     QFETCH(bool, accepted);
 
     w->nmuSound->setChecked(sound);
-    arrange(QStringLiteral("Awaiting thirds"));
-    w->lblA->setText(innings);
+    run(*w, innings + QStringLiteral(" I"));
     const QStringList before = snapshot(*w);
+    rec->cues.clear();
 
     QPushButton *key = thirds == QLatin1String("0/3") ? w->cmd03 : thirds == QLatin1String("1/3") ? w->cmd13 : w->cmd23;
     click(key);

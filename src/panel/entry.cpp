@@ -52,11 +52,27 @@ void kavlo::EnableThirdsKeys(bool enabled)
     cmd23->setEnabled(enabled);
 }
 
+void kavlo::ResetEntryVariables()
+{
+    inputLength = 0;
+    previousInput.clear();
+}
+
+void kavlo::BackToFirstStep(QPushButton *statistic, const QString &firstCaption)
+{
+    lblInput->clear();
+    lblA->clear();
+    Label2->clear();
+    statistic->setText(firstCaption);
+    for (QPushButton *button : {cmdDaritu, cmdSyoritu, comJiseki})
+        button->setEnabled(true);
+    ResetEntryVariables();
+}
+
 void kavlo::cmdCan_Click()
 {
     lblInput->clear();
-    inputLength = 0;
-    previousInput.clear();
+    ResetEntryVariables();
 }
 
 void kavlo::cmdAC_Click()
@@ -72,6 +88,5 @@ void kavlo::cmdAC_Click()
     for (QPushButton *key : cmd)
         key->setEnabled(true);
     EnableThirdsKeys(false);
-    inputLength = 0;
-    previousInput.clear();
+    ResetEntryVariables();
 }

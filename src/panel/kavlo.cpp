@@ -3,6 +3,7 @@
 #include "controltable.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHash>
 #include <QLabel>
 #include <QLayout>
@@ -136,4 +137,8 @@ void kavlo::connectHandlers()
     connect(cmd23, &QPushButton::clicked, this, [this] { SetThirds(QStringLiteral("2/3")); });
     connect(cmdCan, &QPushButton::clicked, this, &kavlo::cmdCan_Click);
     connect(cmdAC, &QPushButton::clicked, this, &kavlo::cmdAC_Click);
+    connect(cmdDaritu, &QPushButton::clicked, this, &kavlo::cmdDaritu_Click);
+    connect(cmdSyoritu, &QPushButton::clicked, this, &kavlo::cmdSyoritu_Click);
+    connect(comJiseki, &QPushButton::clicked, this, &kavlo::comJiseki_Click);
+    qApp->installEventFilter(this);
 }

@@ -24,8 +24,20 @@ public:
     void SetThirds(const QString &thirds);
     void LockDigitKeys();
     void EnableThirdsKeys(bool enabled);
+    void ResetEntryVariables();
     void cmdCan_Click();
     void cmdAC_Click();
+
+    // The statistics. A refused figure that ends the computation returns the
+    // statistic to its first step with BackToFirstStep.
+    void cmdDaritu_Click();
+    void cmdSyoritu_Click();
+    void comJiseki_Click();
+    void BackToFirstStep(QPushButton *statistic, const QString &firstCaption);
+
+    // Keyboard: typed characters and released keys, seen before the focused control.
+    void Form_KeyPress(qint16 &KeyAscii);
+    void Form_KeyUp(qint16 KeyCode, Qt::KeyboardModifiers Shift);
 
     QLabel *lblInput, *lblA, *lblB, *lblC, *lblD;
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label9;
@@ -41,6 +53,9 @@ public:
     // that keystroke made; together they undo a sixth character.
     qint16 inputLength = 0;
     QString previousInput;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
