@@ -1,0 +1,253 @@
+// Keyboard control through real key events on the focused control: typed
+// digits, F5 to F7, access keys, auto-repeat, and keys meant for a message box.
+#include "support.h"
+
+#include "panel/kavlo.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using Module1::Cue;
+
+class TestKeyboard : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Recorder> rec;
+    std::unique_ptr<ModalWatchdog> watchdog;
+    std::unique_ptr<kavlo> w;
+
+    void keys(const QString &script);
+    QWidget *focused() const { return QApplication::focusWidget(); }
+
+private slots:
+    void initTestCase() { prepareApplication(); }
+    void init();
+    void cleanup();
+
+    void keyTable_data();
+    void keyTable();
+    void digitsGoInWhateverHasTheFocus();
+    void heldDigitFillsTheEntry();
+    void heldF5ActsOnceOnRelease();
+    void swallowedCharactersReachNoControl();
+    void messageBoxKeysStayThere();
+};
+
+void TestKeyboard::init()
+{
+    rec = std::make_unique<Recorder>();
+    watchdog = std::make_unique<ModalWatchdog>();
+    w = std::make_unique<kavlo>();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+}
+
+void TestKeyboard::cleanup()
+{
+    w.reset();
+    QVERIFY2(watchdog->seen.isEmpty(), qPrintable(watchdog->seen.join(QLatin1Char('\n'))));
+    watchdog.reset();
+    rec.reset();
+}
+
+// Tokens: t:TEXT types each character; F5 F6 F7 with S- (Shift) or C- (Ctrl);
+// A-X is Alt with a letter; KP5 a keypad digit; FW5 a full-width digit; BS Backspace.
+void TestKeyboard::keys(const QString &script)
+{
+    for (const QString &token : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (token.startsWith(QLatin1String("t:"))) {
+            for (QChar c : token.mid(2))
+                QTest::keyClick(focused(), c.toLatin1());
+        } else if (token.startsWith(QLatin1String("A-"))) {
+            QTest::keyClick(focused(), Qt::Key(Qt::Key_A + (token[2].unicode() - 'A')), Qt::AltModifier);
+            QTest::qWait(250);  // an access key clicks its button with a short animation
+        } else if (token.startsWith(QLatin1String("KP"))) {
+            QTest::keyClick(focused(), Qt::Key(Qt::Key_0 + token[2].digitValue()), Qt::KeypadModifier);
+        } else if (token.startsWith(QLatin1String("FW"))) {
+            QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key_unknown, QString(QChar(0xFF10 + token[2].digitValue())),
+                                Qt::NoModifier);
+        } else if (token == QLatin1String("BS")) {
+            QTest::keyClick(focused(), Qt::Key_Backspace);
+        } else {
+            Qt::KeyboardModifiers mods = Qt::NoModifier;
+            QString f = token;
+            if (f.startsWith(QLatin1String("S-")))
+                mods = Qt::ShiftModifier;
+            if (f.startsWith(QLatin1String("C-")))
+                mods = Qt::ControlModifier;
+            f = f.mid(f.indexOf(QLatin1Char('F')));
+            QTest::keyClick(focused(), Qt::Key(Qt::Key_F1 + f.mid(1).toInt() - 1), mods);
+        }
+    }
+}
+
+void TestKeyboard::keyTable_data()
+{
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<int>("digitCues");
+    QTest::addColumn<int>("functionCues");
+    QTest::addColumn<int>("messages");
+
+    const char *ready = "in: A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-";
+    const char *thirds = "in: A:9 B: C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 回 (&I)- | digits- thirds+";
+    const struct {
+        const char *name, *clicks, *typed, *state;
+        int digitCues, functionCues, messages;
+    } rows[] = {
+        {"six typed digits", "", "t:123456", "in:12345 A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-", 5, 0, 0},
+        {"keypad digits", "", "KP0 KP7", "in:07 A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-", 2, 0, 0},
+        {"letters, Backspace, full width", "12", "t:a BS FW5 t:-+", "in:12 A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-", 2, 0, 0},
+        {"function keys in Ready", "", "F5 F6 F7 S-F7", ready, 0, 0, 0},
+        {"digit while thirds awaited", "9 I", "t:5", thirds, 1, 1, 0},
+        {"F6 sets 1/3", "9 I", "F6", "in: A:9 B:1/3 C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 自責点 (&J)+ | digits+ thirds-", 1, 2, 0},
+        {"second function key ignored", "9 I", "F6 F7", "in: A:9 B:1/3 C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 自責点 (&J)+ | digits+ thirds-", 1, 2, 0},
+        {"Shift+F7", "9 I", "S-F7", "in: A:9 B:2/3 C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 自責点 (&J)+ | digits+ thirds-", 1, 2, 0},
+        {"Ctrl+F7", "9 I", "C-F7", "in: A:9 B:2/3 C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 自責点 (&J)+ | digits+ thirds-", 1, 2, 0},
+        {"F5 over zero innings, then F6", "0 I", "F5 F6", "in: A:0 B:1/3 C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 自責点 (&J)+ | digits+ thirds-", 1, 2, 1},
+        {"F5 over 9 innings", "9 I", "F5", "in: A:9 B:0/3 C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 自責点 (&J)+ | digits+ thirds-", 1, 2, 0},
+        {"function keys awaiting runs", "9 I 0/3", "F6 F7", "in: A:9 B:0/3 C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 自責点 (&J)+ | digits+ thirds-", 1, 2, 0},
+        {"digits typed in Done", "10 D 3 D", "t:42", "in:42 A:10 B: C:3 D:0.300 | 打数//安打/打率 | 安打 (&H)- 勝 (&W)- 回 (&I)- | digits- thirds-", 5, 2, 0},
+        {"Alt+C in Done", "10 D 3 D", "t:42 A-C", "in: A:10 B: C:3 D:0.300 | 打数//安打/打率 | 安打 (&H)- 勝 (&W)- 回 (&I)- | digits- thirds-", 5, 2, 0},
+        {"batting by keyboard", "", "t:10 A-D t:3 A-H", "in: A:10 B: C:3 D:0.300 | 打数//安打/打率 | 安打 (&H)- 勝 (&W)- 回 (&I)- | digits- thirds-", 3, 2, 0},
+        {"old access key gone", "", "t:10 A-D t:3 A-D", "in:3 A:10 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-", 3, 1, 0},
+        {"disabled button's key", "", "t:10 A-D A-W A-I", "in: A:10 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-", 2, 1, 0},
+        {"wins by keyboard", "", "t:3 A-W t:1 A-L", "in: A:3 B: C:1 D:0.750 | 勝//敗/勝率 | 打数 (&D)- 敗 (&L)- 回 (&I)- | digits- thirds-", 2, 2, 0},
+        {"ERA by keyboard", "", "t:9 A-I F5 t:3 A-J", "in: A:9 B:0/3 C:3 D:3.00 | 投球回数/回と/自責点/防御率 | 打数 (&D)- 勝 (&W)- 自責点 (&J)- | digits- thirds-", 2, 3, 0},
+        {"Alt+A while thirds awaited", "9 I", "t:5 A-A", ready, 1, 1, 0},
+        {"Alt+C while thirds awaited", "9 I", "A-C", thirds, 1, 1, 0},
+        {"empty entry by keyboard", "", "A-D", ready, 0, 0, 1},
+    };
+    for (const auto &r : rows)
+        QTest::newRow(r.name) << QString::fromLatin1(r.clicks) << QString::fromLatin1(r.typed) << QString::fromUtf8(r.state)
+                              << r.digitCues << r.functionCues << r.messages;
+}
+
+void TestKeyboard::keyTable()
+{
+    QFETCH(QString, clicks);
+    QFETCH(QString, typed);
+    QFETCH(QString, state);
+    QFETCH(int, digitCues);
+    QFETCH(int, functionCues);
+    QFETCH(int, messages);
+
+    run(*w, clicks);
+    keys(typed);
+    QCOMPARE(panelState(*w), state);
+    QCOMPARE(rec->count(Cue::Digit), digitCues);
+    QCOMPARE(rec->count(Cue::Function), functionCues);
+    QCOMPARE(rec->messages.size(), messages);
+}
+
+void TestKeyboard::digitsGoInWhateverHasTheFocus()
+{
+    for (QWidget *target : std::initializer_list<QWidget *>{w->cmdAC, w->cmdCan, w->comJiseki, w->Picture1, w->cmd[9]}) {
+        target->setFocus();
+        QCOMPARE(focused(), target);
+        QTest::keyClick(target, '1');
+    }
+    QCOMPARE(w->lblInput->text(), QStringLiteral("11111"));
+    QCOMPARE(rec->count(Cue::Digit), 5);
+}
+
+void TestKeyboard::heldDigitFillsTheEntry()
+{
+    QKeyEvent first(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
+    QApplication::sendEvent(focused(), &first);
+    for (int i = 0; i < 8; ++i) {
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"), true);
+        QApplication::sendEvent(focused(), &repeat);
+    }
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
+    QApplication::sendEvent(focused(), &release);
+    QCOMPARE(w->lblInput->text(), QStringLiteral("77777"));
+    QCOMPARE(w->inputLength, qint16(6));
+    QCOMPARE(rec->count(Cue::Digit), 5);
+}
+
+void TestKeyboard::heldF5ActsOnceOnRelease()
+{
+    run(*w, QStringLiteral("0 I"));
+    auto send = [this](QEvent::Type type, bool repeat) {
+        QKeyEvent e(type, Qt::Key_F5, Qt::NoModifier, QString(), repeat);
+        QApplication::sendEvent(focused(), &e);
+    };
+    send(QEvent::KeyPress, false);
+    for (int i = 0; i < 5; ++i) {
+        send(QEvent::KeyRelease, true);
+        send(QEvent::KeyPress, true);
+    }
+    QVERIFY(rec->messages.isEmpty());  // nothing happens while the key is down
+    send(QEvent::KeyRelease, false);
+    QCOMPARE(rec->messages.size(), 1);  // once, on the real release: zero innings refused
+    QVERIFY(w->cmd03->isEnabled());
+}
+
+namespace {
+// Counts the key presses that reach the control it watches.
+struct KeySpy : QObject {
+    int presses = 0;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        presses += e->type() == QEvent::KeyPress;
+        return false;
+    }
+};
+} // namespace
+
+void TestKeyboard::swallowedCharactersReachNoControl()
+{
+    KeySpy spy;
+    w->cmdAC->setFocus();
+    w->cmdAC->installEventFilter(&spy);
+    QTest::keyClick(w->cmdAC, '5');
+    QCOMPARE(spy.presses, 1);  // in Ready a digit enters and goes on to the control
+    QCOMPARE(w->lblInput->text(), QStringLiteral("5"));
+
+    run(*w, QStringLiteral("I"));
+    w->cmdAC->setFocus();
+    QTest::keyClick(w->cmdAC, '6');
+    QTest::keyClick(w->cmdAC, 'x');
+    QCOMPARE(spy.presses, 1);  // while the thirds are awaited every character is swallowed
+    QTest::keyClick(w->cmdAC, Qt::Key_Tab);
+    QCOMPARE(focused(), w->Picture1);  // but Tab still moves the focus
+    QVERIFY(w->lblInput->text().isEmpty());
+    w->cmd13->setFocus();
+    QTest::keyClick(w->cmd13, Qt::Key_Space);  // and Space still presses the focused key
+    QCOMPARE(w->lblB->text(), QStringLiteral("1/3"));
+}
+
+void TestKeyboard::messageBoxKeysStayThere()
+{
+    setMsgBoxHandler({});  // the real box this time
+    run(*w, QStringLiteral("0 I"));
+    const QString before = panelState(*w);
+    int boxes = 0;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        ++boxes;
+        QCOMPARE(box->parentWidget(), w.get());
+        QTest::keyClick(box, '5');
+        QTest::keyClick(box, Qt::Key_F6);
+        QTest::keyClick(box, Qt::Key_F5);
+        box->accept();
+    });
+    QTest::keyClick(focused(), Qt::Key_F5);
+    QCOMPARE(boxes, 1);
+    QCOMPARE(panelState(*w), before);
+    QCOMPARE(rec->count(Cue::Digit), 1);
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
