@@ -1,5 +1,7 @@
 #include "controltable.h"
 
+#include <QLabel>
+#include <QPushButton>
 #include <QStringList>
 #include <QtMath>
 
@@ -77,29 +79,78 @@ QFont font(FontStyle style)
     }();
     Q_UNUSED(substituted);
 
+    const QString serif = QStringLiteral("Times New Roman");
+    const QString gothic = QStringLiteral("ＭＳ Ｐゴシック");
     QFont f;
     switch (style) {
     case FontStyle::None:
         return f;
     case FontStyle::Display:
-        f = QFont(QStringLiteral("Times New Roman"));
+        f = QFont(serif);
         f.setPointSizeF(12);
         break;
     case FontStyle::Digit:
-        f = QFont(QStringLiteral("Times New Roman"));
+        f = QFont(serif);
         f.setPointSizeF(10.2);
         break;
     case FontStyle::Key:
-        f = QFont(QStringLiteral("ＭＳ Ｐゴシック"));
+        f = QFont(gothic);
         f.setPointSizeF(10.2);
         break;
     case FontStyle::Caption:
-        f = QFont(QStringLiteral("ＭＳ Ｐゴシック"));
+        f = QFont(gothic);
         f.setPointSizeF(9);
+        break;
+    case FontStyle::Heading:
+        f = QFont(gothic);
+        f.setPointSizeF(12);
+        break;
+    case FontStyle::Button:
+        f = QFont(gothic);
+        f.setPointSizeF(10.8);
         break;
     }
     f.setBold(true);
     return f;
+}
+
+QHash<QString, QWidget *> createControls(const Control *table, size_t count, QWidget *client)
+{
+    const int dpiX = client->logicalDpiX();
+    const int dpiY = client->logicalDpiY();
+    QHash<QString, QWidget *> byName;
+    for (const Control *c = table; c != table + count; ++c) {
+        QWidget *w;
+        if (c->kind == Kind::Button) {
+            w = new QPushButton(QString::fromUtf8(c->caption), client);
+        } else {
+            auto *label = new QLabel(QString::fromUtf8(c->caption), client);
+            label->setAlignment(c->align);
+            if (c->kind == Kind::Picture) {
+                label->setPixmap(QPixmap(IconResource));
+                label->setAlignment(Qt::AlignCenter);
+                label->setFocusPolicy(Qt::StrongFocus);
+            }
+            if (c->face != Face::Standard || c->kind == Kind::Picture)
+                label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+            if (c->face != Face::Standard) {
+                QPalette p = label->palette();
+                p.setColor(QPalette::Window, c->face == Face::Orange ? QColor(255, 224, 192) : QColor(Qt::white));
+                label->setPalette(p);
+                label->setAutoFillBackground(true);
+            }
+            w = label;
+        }
+        w->setObjectName(QString::fromLatin1(c->name));
+        w->setGeometry(toPixels(*c, dpiX, dpiY));
+        if (c->font != FontStyle::None)
+            w->setFont(font(c->font));
+        w->setEnabled(c->enabled);
+        if (c->role)
+            w->setAccessibleName(QString::fromUtf8(c->role));
+        byName.insert(w->objectName(), w);
+    }
+    return byName;
 }
 
 } // namespace ControlTable

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QHash>
 #include <QRect>
 #include <QString>
 
@@ -10,7 +11,7 @@
 namespace ControlTable {
 
 enum class Kind { Label, Button, Picture };
-enum class FontStyle { None, Display, Digit, Key, Caption };
+enum class FontStyle { None, Display, Digit, Key, Caption, Heading, Button };
 enum class Face { Standard, Orange, White };  // Orange and White are the sunken displays
 
 struct Control {
@@ -25,6 +26,8 @@ struct Control {
     const char *role;  // accessible name of a display; buttons take theirs from the caption
 };
 
+inline const QString IconResource = QStringLiteral(":/kavlo.png");
+
 // Client area of the main window, in twips.
 inline constexpr int ClientWidth = 3672;
 inline constexpr int ClientHeight = 4104;
@@ -37,5 +40,9 @@ int twipsToPixels(int twips, int dpi);
 QRect toPixels(const Control &c, int dpiX, int dpiY);
 
 QFont font(FontStyle style);
+
+// Creates the controls of a table on client, placed at the screen's DPI and
+// styled; returns them by name.
+QHash<QString, QWidget *> createControls(const Control *table, size_t count, QWidget *client);
 
 } // namespace ControlTable

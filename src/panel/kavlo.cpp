@@ -16,12 +16,13 @@ kavlo::kavlo(QWidget *parent)
 {
     setObjectName(QStringLiteral("kavlo"));
     setWindowTitle(QStringLiteral("KavloVer2.0"));
-    setWindowIcon(QIcon(QStringLiteral(":/kavlo.png")));
+    setWindowIcon(QIcon(ControlTable::IconResource));
     createControls();
     createMenus();
     connectHandlers();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     cmd[1]->setFocus();
+    Form_Load();
 }
 
 void kavlo::createControls()
@@ -29,45 +30,10 @@ void kavlo::createControls()
     using namespace ControlTable;
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    const int dpiX = logicalDpiX();
-    const int dpiY = logicalDpiY();
-    client->setFixedSize(twipsToPixels(ClientWidth, dpiX), twipsToPixels(ClientHeight, dpiY));
+    client->setFixedSize(twipsToPixels(ClientWidth, client->logicalDpiX()), twipsToPixels(ClientHeight, client->logicalDpiY()));
     setCentralWidget(client);
 
-    QHash<QString, QWidget *> byName;
-    for (const Control &c : controls) {
-        QWidget *w;
-        if (c.kind == Kind::Button) {
-            auto *button = new QPushButton(QString::fromUtf8(c.caption), client);
-            button->setAutoDefault(false);
-            w = button;
-        } else {
-            auto *label = new QLabel(QString::fromUtf8(c.caption), client);
-            label->setAlignment(c.align);
-            if (c.kind == Kind::Picture) {
-                label->setPixmap(QPixmap(QStringLiteral(":/kavlo.png")));
-                label->setAlignment(Qt::AlignCenter);
-                label->setFocusPolicy(Qt::StrongFocus);
-            }
-            if (c.face != Face::Standard || c.kind == Kind::Picture)
-                label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-            if (c.face != Face::Standard) {
-                QPalette p = label->palette();
-                p.setColor(QPalette::Window, c.face == Face::Orange ? QColor(255, 224, 192) : QColor(Qt::white));
-                label->setPalette(p);
-                label->setAutoFillBackground(true);
-            }
-            w = label;
-        }
-        w->setObjectName(QString::fromLatin1(c.name));
-        w->setGeometry(toPixels(c, dpiX, dpiY));
-        if (c.font != FontStyle::None)
-            w->setFont(ControlTable::font(c.font));
-        w->setEnabled(c.enabled);
-        if (c.role)
-            w->setAccessibleName(QString::fromUtf8(c.role));
-        byName.insert(w->objectName(), w);
-    }
+    const QHash<QString, QWidget *> byName = ControlTable::createControls(controls.data(), controls.size(), client);
 
     auto label = [&](const char *name) { return static_cast<QLabel *>(byName.value(QLatin1String(name))); };
     auto button = [&](const char *name) { return static_cast<QPushButton *>(byName.value(QLatin1String(name))); };
@@ -140,5 +106,9 @@ void kavlo::connectHandlers()
     connect(cmdDaritu, &QPushButton::clicked, this, &kavlo::cmdDaritu_Click);
     connect(cmdSyoritu, &QPushButton::clicked, this, &kavlo::cmdSyoritu_Click);
     connect(comJiseki, &QPushButton::clicked, this, &kavlo::comJiseki_Click);
+    connect(nmuExit, &QAction::triggered, this, &kavlo::nmuExit_Click);
+    connect(nmuHtml, &QAction::triggered, this, &kavlo::nmuHtml_Click);
+    connect(nmuText, &QAction::triggered, this, &kavlo::nmuText_Click);
+    connect(nmuVer, &QAction::triggered, this, &kavlo::nmuVer_Click);
     qApp->installEventFilter(this);
 }
