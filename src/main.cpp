@@ -1,9 +1,11 @@
 #include "panel/kavlo.h"
+#include "shell/placement.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    PreferPlaceableWindowSystem();
     QApplication app(argc, argv);
     // The name titles message boxes that have no title of their own. No
     // display name is set: Qt would append it to every window title.

@@ -35,6 +35,14 @@ public:
     void comJiseki_Click();
     void BackToFirstStep(QPushButton *statistic, const QString &firstCaption);
 
+    // The shell: settings, help and the version dialog.
+    void Form_Load();
+    void SaveSettings();
+    void nmuExit_Click();
+    void nmuHtml_Click();
+    void nmuText_Click();
+    void nmuVer_Click();
+
     // Keyboard: typed characters and released keys, seen before the focused control.
     void Form_KeyPress(qint16 &KeyAscii);
     void Form_KeyUp(qint16 KeyCode, Qt::KeyboardModifiers Shift);
@@ -56,6 +64,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();

@@ -1,0 +1,310 @@
+// Saved settings on a real X server: what is restored at start, what is saved
+// on the way out, and damaged stores that must not stop the program.
+#include "support.h"
+
+#include "panel/kavlo.h"
+#include "shell/ver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QFile>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+
+#include <unistd.h>
+
+namespace {
+
+QString storePath()
+{
+    return QSettings(QStringLiteral("KAVLO"), QStringLiteral("KAVLO")).fileName();
+}
+
+void writeStore(const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(storePath()).path());
+    QFile f(storePath());
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(content);
+}
+
+QByteArray readStore()
+{
+    QFile f(storePath());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString stored(const char *key)
+{
+    return QSettings(QStringLiteral("KAVLO"), QStringLiteral("KAVLO")).value(QLatin1String(key)).toString();
+}
+
+// Counts the close requests a window receives.
+struct CloseSpy : QObject {
+    int closes = 0;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        closes += e->type() == QEvent::Close;
+        return false;
+    }
+};
+
+} // namespace
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void firstRun();
+    void savedPositionIsApplied();
+    void movedWindowComesBackThere();
+    void soundIsSavedOnlyOnTheWayOut();
+    void exitSavesOnceAndClosesTheDialog();
+    void closingLeavesTheDialogOpen();
+    void minimisedWindowStoresWhereItComesBack();
+    void negativeCoordinates();
+    void damagedStores_data();
+    void damagedStores();
+    void unwritableStoreKeepsTheOldFile();
+};
+
+void TestSettings::initTestCase()
+{
+    prepareApplication();
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs an X server");
+}
+
+void TestSettings::init()
+{
+    QFile::remove(storePath());
+}
+
+void TestSettings::cleanup()
+{
+    Ver::Unload();
+    QFile(QFileInfo(storePath()).path()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::remove(storePath());
+    QDir().rmdir(QFileInfo(storePath()).path());
+}
+
+void TestSettings::firstRun()
+{
+    kavlo w;
+    QVERIFY(w.nmuSound->isChecked());
+    QVERIFY(!w.testAttribute(Qt::WA_Moved));  // the window system places it
+    QVERIFY(!QFile::exists(storePath()));  // nothing is written at start
+}
+
+void TestSettings::savedPositionIsApplied()
+{
+    writeStore("[Startup]\nX=200\nY=150\n");
+    kavlo w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTRY_COMPARE(w.frameGeometry().topLeft(), QPoint(200, 150));
+    QCOMPARE(w.size(), w.sizeHint());
+}
+
+void TestSettings::movedWindowComesBackThere()
+{
+    {
+        kavlo w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.move(321, 123);
+        QTRY_COMPARE(w.frameGeometry().topLeft(), QPoint(321, 123));
+        w.close();
+    }
+    QCOMPARE(stored("Startup/X"), QStringLiteral("321"));
+    QCOMPARE(stored("Startup/Y"), QStringLiteral("123"));
+    kavlo again;
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    QTRY_COMPARE(again.frameGeometry().topLeft(), QPoint(321, 123));
+}
+
+void TestSettings::soundIsSavedOnlyOnTheWayOut()
+{
+    {
+        kavlo w;
+        w.show();
+        w.nmuSound->trigger();
+        QVERIFY(!QFile::exists(storePath()));  // switching writes nothing yet
+        w.close();
+    }
+    QVERIFY(readStore().contains("[sound]\na=False\n"));
+    kavlo again;
+    QVERIFY(!again.nmuSound->isChecked());
+    again.nmuSound->trigger();
+    again.close();
+    QVERIFY(readStore().contains("[sound]\na=True\n"));
+}
+
+void TestSettings::exitSavesOnceAndClosesTheDialog()
+{
+    kavlo w;
+    CloseSpy spy;
+    w.installEventFilter(&spy);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.move(40, 50);
+    QTRY_COMPARE(w.frameGeometry().topLeft(), QPoint(40, 50));
+    w.nmuSound->trigger();
+    w.nmuVer->trigger();
+    QVERIFY(Ver::instance());
+
+    QTimer::singleShot(0, w.nmuExit, &QAction::trigger);
+    QCOMPARE(QApplication::exec(), 0);  // the program's event loop ends
+    QCOMPARE(spy.closes, 0);  // without a close request, which would save again
+    QVERIFY(!Ver::instance());
+    QCOMPARE(stored("sound/a"), QStringLiteral("False"));
+    QCOMPARE(stored("Startup/X"), QStringLiteral("40"));
+    QCOMPARE(stored("Startup/Y"), QStringLiteral("50"));
+}
+
+void TestSettings::closingLeavesTheDialogOpen()
+{
+    kavlo w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.nmuVer->trigger();
+    QPointer<Ver> dialog = Ver::instance();
+    QVERIFY(dialog);
+    bool dialogOpenAfterClose = false;
+    QTimer::singleShot(0, &w, [&] {
+        w.close();
+        dialogOpenAfterClose = dialog && dialog->isVisible();
+        QTimer::singleShot(50, dialog, &Ver::Command1_Click);
+    });
+    // The program ends once its last window, the dialog, is closed.
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(dialogOpenAfterClose);
+    QVERIFY(!w.isVisible());
+    QCOMPARE(stored("sound/a"), QStringLiteral("True"));
+}
+
+void TestSettings::minimisedWindowStoresWhereItComesBack()
+{
+    {
+        kavlo w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.move(250, 260);
+        QTRY_COMPARE(w.frameGeometry().topLeft(), QPoint(250, 260));
+        w.showMinimized();
+        QTest::qWait(100);
+        w.close();
+    }
+    QCOMPARE(stored("Startup/X"), QStringLiteral("250"));
+    QCOMPARE(stored("Startup/Y"), QStringLiteral("260"));
+    kavlo again;
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    QVERIFY(!again.isMinimized());
+    QTRY_COMPARE(again.frameGeometry().topLeft(), QPoint(250, 260));
+}
+
+void TestSettings::negativeCoordinates()
+{
+    {
+        kavlo w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.move(-40, -25);
+        QTRY_COMPARE(w.frameGeometry().topLeft(), QPoint(-40, -25));
+        w.close();
+    }
+    QCOMPARE(stored("Startup/X"), QStringLiteral("-40"));
+    QCOMPARE(stored("Startup/Y"), QStringLiteral("-25"));
+    kavlo again;
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    QTRY_COMPARE(again.frameGeometry().topLeft(), QPoint(-40, -25));
+}
+
+void TestSettings::damagedStores_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("sound");
+    QTest::addColumn<bool>("moved");
+
+    QTest::newRow("a=maybe") << QByteArray("[sound]\na=maybe\n") << true << false;
+    QTest::newRow("a=FALSE") << QByteArray("[sound]\na=FALSE\n") << false << false;
+    QTest::newRow("a=true") << QByteArray("[sound]\na=true\n") << true << false;
+    QTest::newRow("a empty") << QByteArray("[sound]\na=\n") << true << false;
+    QTest::newRow("X=abc") << QByteArray("[Startup]\nX=abc\nY=10\n") << true << false;
+    QTest::newRow("X too large") << QByteArray("[Startup]\nX=99999999999\nY=10\n") << true << false;
+    QTest::newRow("X plus width too large") << QByteArray("[Startup]\nX=2147483600\nY=10\n") << true << false;
+    QTest::newRow("Y missing") << QByteArray("[Startup]\nX=10\n") << true << false;
+    QTest::newRow("X fractional") << QByteArray("[Startup]\nX=1.5\nY=10\n") << true << false;
+    QTest::newRow("empty file") << QByteArray() << true << false;
+    QTest::newRow("binary junk") << QByteArray("\x00\xff\xfe[\x01\x02=\x03\n\xc3\x28[sound\na=\x80\x81", 24) << true << false;
+    QTest::newRow("sections mixed up") << QByteArray("[Startup]\na=False\n[sound]\nX=5\nY=5\n") << true << false;
+    QTest::newRow("good position") << QByteArray("[Startup]\nX=70\nY=80\n") << true << true;
+}
+
+void TestSettings::damagedStores()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, sound);
+    QFETCH(bool, moved);
+
+    writeStore(content);
+    {
+        kavlo w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.nmuSound->isChecked(), sound);
+        QCOMPARE(w.testAttribute(Qt::WA_Moved), moved);
+        click(w.cmd[4]);  // and it works
+        QCOMPARE(w.lblInput->text(), QStringLiteral("4"));
+        w.close();
+    }
+    // Leaving writes a sound store again.
+    QCOMPARE(stored("sound/a"), sound ? QStringLiteral("True") : QStringLiteral("False"));
+}
+
+void TestSettings::unwritableStoreKeepsTheOldFile()
+{
+    writeStore("[sound]\na=False\n");
+    const QString dir = QFileInfo(storePath()).path();
+    if (geteuid() == 0) {
+        // Permissions do not stop root: put a file where the directory was.
+        QFile::remove(storePath());
+        QVERIFY(QDir().rmdir(dir));
+        QFile blocker(dir);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.write("not a directory");
+        blocker.close();
+        {
+            kavlo w;
+            QVERIFY(w.nmuSound->isChecked());
+            w.show();
+            w.close();
+        }
+        QFile::remove(dir);
+        return;
+    }
+    QVERIFY(QFile(dir).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    {
+        kavlo w;
+        QVERIFY(!w.nmuSound->isChecked());
+        w.nmuSound->trigger();
+        w.show();
+        w.close();  // reports nothing
+    }
+    QCOMPARE(readStore(), QByteArray("[sound]\na=False\n"));
+}
+
+QTEST_MAIN(TestSettings)
+#include "tst_settings.moc"
