@@ -2,7 +2,9 @@
 #include "support.h"
 
 #include "panel/kavlo.h"
+#include "shell/ver.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
@@ -20,6 +22,7 @@ private slots:
     void controls();
     void fontPixels();
     void fixedSize();
+    void versionDialog();
 };
 
 void TestLayout::initTestCase()
@@ -83,6 +86,24 @@ void TestLayout::fixedSize()
     w.resize(size + QSize(100, 100));
     QCoreApplication::processEvents();
     QCOMPARE(w.size(), size);
+}
+
+void TestLayout::versionDialog()
+{
+    kavlo w;
+    w.nmuVer->trigger();
+    Ver *v = Ver::instance();
+    QVERIFY(v);
+    QCOMPARE(v->size(), QSize(266, 198));
+    QCOMPARE(v->Picture1->geometry(), QRect(10, 10, 36, 36));
+    QCOMPARE(v->Command1->geometry(), QRect(90, 140, 91, 41));
+    QCOMPARE(v->Label1->pos(), QPoint(70, 20));
+    QCOMPARE(v->Label2->pos(), QPoint(70, 60));
+    QCOMPARE(v->Label3->pos(), QPoint(30, 100));
+    QCOMPARE(QFontInfo(v->Command1->font()).pixelSize(), 18);
+    QCOMPARE(QFontInfo(v->Label1->font()).pixelSize(), 20);
+    QCOMPARE(QFontInfo(v->Label3->font()).pixelSize(), 17);
+    Ver::Unload();
 }
 
 QTEST_MAIN(TestLayout)

@@ -1,0 +1,30 @@
+// The version dialog: icon, product name, version and credit, with OK. There
+// is never more than one; it is modeless and belongs to no other window.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+class Ver : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Opens the dialog, centred over mainWindow when it is created, or brings
+    // the open one to the front.
+    static void Open(const QWidget *mainWindow);
+    // Closes and destroys the dialog if it is open.
+    static void Unload();
+    // The open dialog, or null.
+    static Ver *instance();
+
+    void Command1_Click();
+
+    QLabel *Picture1, *Label1, *Label2, *Label3;
+    QPushButton *Command1;
+
+private:
+    Ver();
+};
