@@ -1,0 +1,23 @@
+# Installs the build into a scratch prefix and checks what a desktop needs:
+# the program beside its cues and help, the kavlo command, the menu entry and the icon.
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX} RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed")
+endif()
+foreach(file lib/kavlo/kavlo lib/kavlo/kavlo1.wav lib/kavlo/kavlo2.wav lib/kavlo/KAVLO.HTML lib/kavlo/KAVLO.TXT
+             share/applications/kavlo.desktop share/icons/hicolor/32x32/apps/kavlo.png)
+    if(NOT EXISTS ${PREFIX}/${file})
+        message(FATAL_ERROR "not installed: ${file}")
+    endif()
+endforeach()
+file(REAL_PATH ${PREFIX}/bin/kavlo command)
+file(REAL_PATH ${PREFIX}/lib/kavlo/kavlo program)
+if(NOT IS_SYMLINK ${PREFIX}/bin/kavlo OR NOT command STREQUAL program)
+    message(FATAL_ERROR "bin/kavlo does not lead to the installed program")
+endif()
+execute_process(COMMAND desktop-file-validate ${PREFIX}/share/applications/kavlo.desktop RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "desktop-file-validate refused the menu entry")
+endif()
+message(STATUS "installed layout is complete")
