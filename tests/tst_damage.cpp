@@ -1,0 +1,143 @@
+// Stores that cannot be read or written, and two copies of the program
+// saving at the same moment. Each case starts fresh copies of the program,
+// so nothing is remembered from an earlier read.
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestDamage : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir config;
+    QString dir() const { return config.path() + QStringLiteral("/KAVLO"); }
+    QString store() const { return dir() + QStringLiteral("/KAVLO.conf"); }
+
+    // Starts a copy of the program; its output is what it saw at start.
+    void start(QProcess &p, const QStringList &args) const;
+    QByteArray runOnce(const QStringList &args) const;
+
+private slots:
+    void init();
+    void cleanup();
+    void unusableStores_data();
+    void unusableStores();
+    void twoCopiesClosingAtOnce();
+};
+
+void TestDamage::start(QProcess &p, const QStringList &args) const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    p.setProcessEnvironment(env);
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/one_run"), args);
+}
+
+QByteArray TestDamage::runOnce(const QStringList &args) const
+{
+    QProcess p;
+    start(p, args);
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return "failed: " + p.readAllStandardOutput();
+    return p.readAllStandardOutput();
+}
+
+void TestDamage::init()
+{
+    QVERIFY(config.isValid());
+    QVERIFY(QDir().mkpath(dir()));
+}
+
+void TestDamage::cleanup()
+{
+    QFile(dir()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile(store()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QDir(dir()).removeRecursively();
+    QFile::remove(dir());
+}
+
+void TestDamage::unusableStores_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QByteArray>("seen");
+    QTest::newRow("file unreadable") << "file unreadable" << QByteArray("sound on\nmoved no\n");
+    QTest::newRow("directory read-only") << "directory read-only" << QByteArray("sound off\nmoved yes\n");
+    QTest::newRow("a directory in place of the file") << "directory for file" << QByteArray("sound on\nmoved no\n");
+    QTest::newRow("a file in place of the directory") << "file for directory" << QByteArray("sound on\nmoved no\n");
+}
+
+void TestDamage::unusableStores()
+{
+    QFETCH(QString, damage);
+    QFETCH(QByteArray, seen);
+
+    const QByteArray old = "[Startup]\nX=30\nY=40\n\n[sound]\na=False\n";
+    QFile f(store());
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(old);
+    f.close();
+    if (damage == QLatin1String("file unreadable")) {
+        QVERIFY(QFile(store()).setPermissions({}));
+    } else if (damage == QLatin1String("directory read-only")) {
+        QVERIFY(QFile(dir()).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    } else if (damage == QLatin1String("directory for file")) {
+        QVERIFY(QFile::remove(store()));
+        QVERIFY(QDir().mkdir(store()));
+    } else {
+        QVERIFY(QDir(dir()).removeRecursively());
+        QFile blocker(dir());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
+
+    // The program starts, and leaving it reports nothing and harms nothing.
+    QCOMPARE(runOnce({QStringLiteral("--sound"), QStringLiteral("on"), QStringLiteral("--move"), QStringLiteral("5"),
+                      QStringLiteral("6")}),
+             seen);
+
+    if (damage == QLatin1String("directory for file")) {
+        QVERIFY(QFileInfo(store()).isDir());
+    } else if (damage == QLatin1String("file for directory")) {
+        QVERIFY(QFileInfo(dir()).isFile());
+    } else {
+        QFile(dir()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile(store()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QFile kept(store());
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), old);
+    }
+}
+
+void TestDamage::twoCopiesClosingAtOnce()
+{
+    // Each copy saves its own Sound switch and position at the same moment;
+    // the store must come out whole, every value from one of the two.
+    for (int round = 0; round < 4; ++round) {
+        QFile::remove(store());
+        const QString when = QString::number(QDateTime::currentMSecsSinceEpoch() + 1500);
+        QProcess a, b;
+        start(a, {QStringLiteral("--sound"), QStringLiteral("on"), QStringLiteral("--move"), QStringLiteral("11"),
+                  QStringLiteral("12"), QStringLiteral("--close-at"), when});
+        start(b, {QStringLiteral("--sound"), QStringLiteral("off"), QStringLiteral("--move"), QStringLiteral("21"),
+                  QStringLiteral("22"), QStringLiteral("--close-at"), when});
+        QVERIFY(a.waitForFinished(30000) && b.waitForFinished(30000));
+        QCOMPARE(a.exitCode(), 0);
+        QCOMPARE(b.exitCode(), 0);
+
+        QFile file(store());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        const QSettings saved(store(), QSettings::IniFormat);
+        QCOMPARE(saved.status(), QSettings::NoError);
+        QVERIFY2(QStringList({"True", "False"}).contains(saved.value("sound/a").toString()), text);
+        QVERIFY2(QStringList({"11", "21"}).contains(saved.value("Startup/X").toString()), text);
+        QVERIFY2(QStringList({"12", "22"}).contains(saved.value("Startup/Y").toString()), text);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestDamage)
+#include "tst_damage.moc"
