@@ -106,3 +106,20 @@ void clickDigits(kavlo &w, const QString &digits)
     for (QChar d : digits)
         click(w.cmd[d.digitValue()]);
 }
+
+void WindowTest::openWindow()
+{
+    rec = std::make_unique<Recorder>();
+    watchdog = std::make_unique<ModalWatchdog>();
+    w = std::make_unique<kavlo>();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+}
+
+void WindowTest::closeWindow()
+{
+    w.reset();
+    QVERIFY2(watchdog->seen.isEmpty(), qPrintable(watchdog->seen.join(QLatin1Char('\n'))));
+    watchdog.reset();
+    rec.reset();
+}

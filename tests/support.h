@@ -5,13 +5,14 @@
 #include "shell/module1.h"
 #include "shell/msgbox.h"
 
+#include "panel/kavlo.h"
+
 #include <QList>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
 
-class QWidget;
-class kavlo;
+#include <memory>
 
 // Settings go to a test location, and the application is named as the program names itself.
 void prepareApplication();
@@ -68,3 +69,24 @@ void run(kavlo &w, const QString &script);
 void click(QWidget *button);
 // Clicks the digit keys for each character of digits.
 void clickDigits(kavlo &w, const QString &digits);
+
+// The fixture of the window tests: a fresh main window for every test
+// function, shown and active, with a Recorder standing in for message boxes
+// and cues, and a watchdog that fails the test if a real box appears.
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<Recorder> rec;
+    std::unique_ptr<ModalWatchdog> watchdog;
+    std::unique_ptr<kavlo> w;
+
+    void openWindow();
+    void closeWindow();
+
+private slots:
+    void initTestCase() { prepareApplication(); }
+    void init() { openWindow(); }
+    void cleanup() { closeWindow(); }
+};

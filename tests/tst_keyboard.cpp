@@ -16,21 +16,14 @@
 
 using Module1::Cue;
 
-class TestKeyboard : public QObject
+class TestKeyboard : public WindowTest
 {
     Q_OBJECT
-
-    std::unique_ptr<Recorder> rec;
-    std::unique_ptr<ModalWatchdog> watchdog;
-    std::unique_ptr<kavlo> w;
 
     void keys(const QString &script);
     QWidget *focused() const { return QApplication::focusWidget(); }
 
 private slots:
-    void initTestCase() { prepareApplication(); }
-    void init();
-    void cleanup();
 
     void keyTable_data();
     void keyTable();
@@ -40,23 +33,6 @@ private slots:
     void swallowedCharactersReachNoControl();
     void messageBoxKeysStayThere();
 };
-
-void TestKeyboard::init()
-{
-    rec = std::make_unique<Recorder>();
-    watchdog = std::make_unique<ModalWatchdog>();
-    w = std::make_unique<kavlo>();
-    w->show();
-    QVERIFY(QTest::qWaitForWindowActive(w.get()));
-}
-
-void TestKeyboard::cleanup()
-{
-    w.reset();
-    QVERIFY2(watchdog->seen.isEmpty(), qPrintable(watchdog->seen.join(QLatin1Char('\n'))));
-    watchdog.reset();
-    rec.reset();
-}
 
 // Tokens: t:TEXT types each character; F5 F6 F7 with S- (Shift) or C- (Ctrl);
 // A-X is Alt with a letter; KP5 a keypad digit; FW5 a full-width digit; BS Backspace.

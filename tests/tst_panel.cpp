@@ -21,21 +21,14 @@
 
 using Module1::Cue;
 
-class TestPanel : public QObject
+class TestPanel : public WindowTest
 {
     Q_OBJECT
-
-    std::unique_ptr<Recorder> rec;
-    std::unique_ptr<kavlo> w;
-    std::unique_ptr<ModalWatchdog> watchdog;
 
     // Works the panel into a state, so that the keys can be tried in every state.
     void arrange(const QString &state);
 
 private slots:
-    void initTestCase() { prepareApplication(); }
-    void init();
-    void cleanup();
 
     void openingWindow();
     void controlsAsDesigned_data();
@@ -60,23 +53,6 @@ private slots:
     void realMessageBox_data();
     void realMessageBox();
 };
-
-void TestPanel::init()
-{
-    rec = std::make_unique<Recorder>();
-    watchdog = std::make_unique<ModalWatchdog>();
-    w = std::make_unique<kavlo>();
-    w->show();
-    QVERIFY(QTest::qWaitForWindowActive(w.get()));
-}
-
-void TestPanel::cleanup()
-{
-    w.reset();
-    QVERIFY2(watchdog->seen.isEmpty(), qPrintable(watchdog->seen.join(QLatin1Char('\n'))));
-    watchdog.reset();
-    rec.reset();
-}
 
 void TestPanel::arrange(const QString &state)
 {

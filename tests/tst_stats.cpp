@@ -19,41 +19,17 @@ const QString EnterNumber = QStringLiteral("48:入力画面に数字を入力し
 
 } // namespace
 
-class TestStats : public QObject
+class TestStats : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<Recorder> rec;
-    std::unique_ptr<ModalWatchdog> watchdog;
-    std::unique_ptr<kavlo> w;
-
 private slots:
-    void initTestCase() { prepareApplication(); }
-    void init();
-    void cleanup();
 
     void results_data();
     void results();
     void steps_data();
     void steps();
 };
-
-void TestStats::init()
-{
-    rec = std::make_unique<Recorder>();
-    watchdog = std::make_unique<ModalWatchdog>();
-    w = std::make_unique<kavlo>();
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-}
-
-void TestStats::cleanup()
-{
-    w.reset();
-    QVERIFY2(watchdog->seen.isEmpty(), qPrintable(watchdog->seen.join(QLatin1Char('\n'))));
-    watchdog.reset();
-    rec.reset();
-}
 
 void TestStats::results_data()
 {

@@ -13,19 +13,18 @@
 
 #include <memory>
 
-class TestVer : public QObject
+class TestVer : public WindowTest
 {
     Q_OBJECT
-
-    std::unique_ptr<Recorder> rec;
-    std::unique_ptr<kavlo> w;
 
     Ver *open();
 
 private slots:
-    void initTestCase() { prepareApplication(); }
-    void init();
-    void cleanup();
+    void cleanup()
+    {
+        Ver::Unload();
+        closeWindow();
+    }
 
     void opensWithItsContents();
     void onlyOneAtATime();
@@ -34,21 +33,6 @@ private slots:
     void closingRoutes();
     void mainWindowStaysUsable();
 };
-
-void TestVer::init()
-{
-    rec = std::make_unique<Recorder>();
-    w = std::make_unique<kavlo>();
-    w->show();
-    QVERIFY(QTest::qWaitForWindowActive(w.get()));
-}
-
-void TestVer::cleanup()
-{
-    Ver::Unload();
-    w.reset();
-    rec.reset();
-}
 
 Ver *TestVer::open()
 {

@@ -79,39 +79,24 @@ QFont font(FontStyle style)
     }();
     Q_UNUSED(substituted);
 
-    const QString serif = QStringLiteral("Times New Roman");
-    const QString gothic = QStringLiteral("ＭＳ Ｐゴシック");
-    QFont f;
-    switch (style) {
-    case FontStyle::None:
-        return f;
-    case FontStyle::Display:
-        f = QFont(serif);
-        f.setPointSizeF(12);
-        break;
-    case FontStyle::Digit:
-        f = QFont(serif);
-        f.setPointSizeF(10.2);
-        break;
-    case FontStyle::Key:
-        f = QFont(gothic);
-        f.setPointSizeF(10.2);
-        break;
-    case FontStyle::Caption:
-        f = QFont(gothic);
-        f.setPointSizeF(9);
-        break;
-    case FontStyle::Heading:
-        f = QFont(gothic);
-        f.setPointSizeF(12);
-        break;
-    case FontStyle::Button:
-        f = QFont(gothic);
-        f.setPointSizeF(10.8);
-        break;
+    static const struct {
+        FontStyle style;
+        const char *family;
+        qreal points;
+    } faces[] = {
+        {FontStyle::Display, "Times New Roman", 12}, {FontStyle::Digit, "Times New Roman", 10.2},
+        {FontStyle::Key, "ＭＳ Ｐゴシック", 10.2},     {FontStyle::Caption, "ＭＳ Ｐゴシック", 9},
+        {FontStyle::Heading, "ＭＳ Ｐゴシック", 12},   {FontStyle::Button, "ＭＳ Ｐゴシック", 10.8},
+    };
+    for (const auto &face : faces) {
+        if (face.style == style) {
+            QFont f(QString::fromUtf8(face.family));
+            f.setPointSizeF(face.points);  // 10.2 stays 10.2: set in points, not pixels
+            f.setBold(true);
+            return f;
+        }
     }
-    f.setBold(true);
-    return f;
+    return QFont();
 }
 
 QHash<QString, QWidget *> createControls(const Control *table, size_t count, QWidget *client)
