@@ -66,12 +66,11 @@ private slots:
 
     void firstRun();
     void savedPositionIsApplied();
-    void movedWindowComesBackThere();
+    void positionComesBack_data();
+    void positionComesBack();
     void soundIsSavedOnlyOnTheWayOut();
     void exitSavesOnceAndClosesTheDialog();
     void closingLeavesTheDialogOpen();
-    void minimisedWindowStoresWhereItComesBack();
-    void negativeCoordinates();
     void damagedStores_data();
     void damagedStores();
 };
@@ -113,22 +112,38 @@ void TestSettings::savedPositionIsApplied()
     QCOMPARE(w.size(), w.sizeHint());
 }
 
-void TestSettings::movedWindowComesBackThere()
+void TestSettings::positionComesBack_data()
 {
+    QTest::addColumn<QPoint>("where");
+    QTest::addColumn<bool>("minimised");
+    QTest::newRow("moved") << QPoint(321, 123) << false;
+    QTest::newRow("closed while minimised") << QPoint(250, 260) << true;
+    QTest::newRow("partly off the screen") << QPoint(-40, -25) << false;
+}
+
+void TestSettings::positionComesBack()
+{
+    QFETCH(QPoint, where);
+    QFETCH(bool, minimised);
     {
         kavlo w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.move(321, 123);
-        QTRY_COMPARE(w.frameGeometry().topLeft(), QPoint(321, 123));
+        w.move(where);
+        QTRY_COMPARE(w.frameGeometry().topLeft(), where);
+        if (minimised) {
+            w.showMinimized();
+            QTest::qWait(100);
+        }
         w.close();
     }
-    QCOMPARE(stored("Startup/X"), QStringLiteral("321"));
-    QCOMPARE(stored("Startup/Y"), QStringLiteral("123"));
+    QCOMPARE(stored("Startup/X"), QString::number(where.x()));
+    QCOMPARE(stored("Startup/Y"), QString::number(where.y()));
     kavlo again;
     again.show();
     QVERIFY(QTest::qWaitForWindowExposed(&again));
-    QTRY_COMPARE(again.frameGeometry().topLeft(), QPoint(321, 123));
+    QVERIFY(!again.isMinimized());
+    QTRY_COMPARE(again.frameGeometry().topLeft(), where);
 }
 
 void TestSettings::soundIsSavedOnlyOnTheWayOut()
@@ -189,45 +204,6 @@ void TestSettings::closingLeavesTheDialogOpen()
     QVERIFY(dialogOpenAfterClose);
     QVERIFY(!w.isVisible());
     QCOMPARE(stored("sound/a"), QStringLiteral("True"));
-}
-
-void TestSettings::minimisedWindowStoresWhereItComesBack()
-{
-    {
-        kavlo w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.move(250, 260);
-        QTRY_COMPARE(w.frameGeometry().topLeft(), QPoint(250, 260));
-        w.showMinimized();
-        QTest::qWait(100);
-        w.close();
-    }
-    QCOMPARE(stored("Startup/X"), QStringLiteral("250"));
-    QCOMPARE(stored("Startup/Y"), QStringLiteral("260"));
-    kavlo again;
-    again.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&again));
-    QVERIFY(!again.isMinimized());
-    QTRY_COMPARE(again.frameGeometry().topLeft(), QPoint(250, 260));
-}
-
-void TestSettings::negativeCoordinates()
-{
-    {
-        kavlo w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.move(-40, -25);
-        QTRY_COMPARE(w.frameGeometry().topLeft(), QPoint(-40, -25));
-        w.close();
-    }
-    QCOMPARE(stored("Startup/X"), QStringLiteral("-40"));
-    QCOMPARE(stored("Startup/Y"), QStringLiteral("-25"));
-    kavlo again;
-    again.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&again));
-    QTRY_COMPARE(again.frameGeometry().topLeft(), QPoint(-40, -25));
 }
 
 void TestSettings::damagedStores_data()
