@@ -108,10 +108,12 @@ void TestCues::firstCuePlays()
     QElapsedTimer t;
     t.start();
     QTest::mouseClick(w->cmd[1], Qt::LeftButton);
-    QVERIFY2(t.elapsed() < 100, "a cue must not hold up the keypad");
+    const qint64 clickMs = t.elapsed();
     watch(Cue::Digit);
     QTRY_COMPARE_WITH_TIMEOUT(transitions, QStringList({"digit on", "digit off"}), 5000);
     QTRY_COMPARE_WITH_TIMEOUT(newStreams(), 1, 3000);
+    // Generous, for a loaded machine: this first cue also connects to the sound server.
+    QVERIFY2(clickMs < 250, qPrintable(QStringLiteral("the first cue held the keypad for %1 ms").arg(clickMs)));
 }
 
 void TestCues::soundOffMakesNoStream()
@@ -149,6 +151,7 @@ void TestCues::everyCueOfALongRunPlays()
     for (int i = 0; i < 15; ++i) {
         transitions.clear();
         Module1::PlayDigitSound();
+        QVERIFY(!transitions.contains(QLatin1String("digit off")));  // it returned without waiting for the cue
         QTRY_COMPARE_WITH_TIMEOUT(transitions, QStringList({"digit on", "digit off"}), 3000);
     }
     QTRY_COMPARE_WITH_TIMEOUT(newStreams(), 15, 3000);
