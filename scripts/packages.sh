@@ -7,7 +7,10 @@ need_packages() {
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing ${missing[*]}" >&2
     local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || { echo "Installing packages needs root: run this as root, or install sudo" >&2; return 1; }
+        sudo=(sudo)
+    fi
     "${sudo[@]}" apt-get update -qq
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
