@@ -1,6 +1,7 @@
 #include "kavlo.h"
 
 #include "controltable.h"
+#include "shell/module1.h"
 
 #include <QAction>
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 
 kavlo::kavlo(QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -23,6 +25,11 @@ kavlo::kavlo(QWidget *parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     cmd[1]->setFocus();
     Form_Load();
+    // Once the window is up, the cues are readied, so that the first one sounds at once.
+    QTimer::singleShot(250, this, [this] {
+        if (nmuSound->isChecked())
+            Module1::PrepareSounds();
+    });
 }
 
 void kavlo::createControls()

@@ -59,6 +59,15 @@ void CueSounds::play(Module1::Cue cue, const QString &wavPath)
     }
 }
 
+void CueSounds::prepare(Module1::Cue cue, const QString &wavPath)
+{
+    if (effect(cue) || !isPlayableWav(wavPath) || QMediaDevices::defaultAudioOutput().isNull())
+        return;
+    QSoundEffect *e = effectFor(cue);
+    e->setSource(QUrl::fromLocalFile(wavPath));
+    e->setSource(QUrl());
+}
+
 QSoundEffect *CueSounds::effect(Module1::Cue cue) const
 {
     return effects[index(cue)];

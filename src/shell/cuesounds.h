@@ -19,7 +19,11 @@ public:
     // the desktop's alert instead; with no audio output at all nothing sounds.
     void play(Module1::Cue cue, const QString &wavPath);
 
-    // The cue's effect, or null before its first play.
+    // Reaches the sound server and loads the cue once, without playing it,
+    // unless the cue has been played already.
+    void prepare(Module1::Cue cue, const QString &wavPath);
+
+    // The cue's effect, or null before it is first prepared or played.
     QSoundEffect *effect(Module1::Cue cue) const;
 
 private:

@@ -10,27 +10,40 @@ namespace {
 
 CuePlayer replacement;
 
-void play(Cue cue, const QString &fileName)
+// Built afresh each time, so the files are found beside the program whatever
+// the working directory.
+QString path(Cue cue)
 {
-    // Built afresh each time, so the files are found beside the program
-    // whatever the working directory.
-    const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') + fileName;
+    return QCoreApplication::applicationDirPath()
+           + (cue == Cue::Digit ? QStringLiteral("/kavlo1.wav") : QStringLiteral("/kavlo2.wav"));
+}
+
+void play(Cue cue)
+{
     if (replacement)
-        replacement(cue, path);
+        replacement(cue, path(cue));
     else
-        CueSounds::instance().play(cue, path);
+        CueSounds::instance().play(cue, path(cue));
 }
 
 } // namespace
 
 void PlayDigitSound()
 {
-    play(Cue::Digit, QStringLiteral("kavlo1.wav"));
+    play(Cue::Digit);
 }
 
 void PlayFunctionSound()
 {
-    play(Cue::Function, QStringLiteral("kavlo2.wav"));
+    play(Cue::Function);
+}
+
+void PrepareSounds()
+{
+    if (!replacement) {
+        for (Cue cue : {Cue::Digit, Cue::Function})
+            CueSounds::instance().prepare(cue, path(cue));
+    }
 }
 
 void setCuePlayer(CuePlayer player)

@@ -13,6 +13,10 @@ enum class Cue { Digit, Function };
 void PlayDigitSound();
 void PlayFunctionSound();
 
+// Readies the cues while the program is idle, so that the first one does not
+// wait for the sound server to be reached and its file to be loaded.
+void PrepareSounds();
+
 using CuePlayer = std::function<void(Cue cue, const QString &wavPath)>;
 
 // Replaces the real player (tests count cues through it); an empty player
