@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -32,6 +33,7 @@ private slots:
     void heldF5ActsOnceOnRelease();
     void swallowedCharactersReachNoControl();
     void messageBoxKeysStayThere();
+    void menuBarKeysStayThere();
 };
 
 // Tokens: t:TEXT types each character; F5 F6 F7 with S- (Shift) or C- (Ctrl);
@@ -223,6 +225,17 @@ void TestKeyboard::messageBoxKeysStayThere()
     QCOMPARE(boxes, 1);
     QCOMPARE(panelState(*w), before);
     QCOMPARE(rec->count(Cue::Digit), 1);
+}
+
+void TestKeyboard::menuBarKeysStayThere()
+{
+    run(*w, QStringLiteral("9 I"));
+    QTest::keyClick(focused(), Qt::Key_Alt);  // Alt alone gives the menu bar the keyboard
+    QTRY_COMPARE(focused(), static_cast<QWidget *>(w->menuBar()));
+    QTest::keyClick(focused(), Qt::Key_F6);
+    QTest::keyClick(focused(), '5');
+    QTest::keyClick(focused(), Qt::Key_Escape);
+    QCOMPARE(panelState(*w), QStringLiteral("in: A:9 B: C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 回 (&I)- | digits- thirds+"));
 }
 
 QTEST_MAIN(TestKeyboard)

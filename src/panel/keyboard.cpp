@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QPushButton>
 
 namespace {
@@ -28,8 +29,9 @@ bool kavlo::eventFilter(QObject *watched, QEvent *event)
     // Qt offers a key to the focus widget first and then to each parent that
     // ignores it; the application filter sees every one of those deliveries,
     // and keys meant for other windows (message boxes, the version dialog).
+    // The menu bar, when Alt has given it the keyboard, keeps its keys too.
     QWidget *first = focusWidget() ? focusWidget() : this;
-    if (watched != first || first->window() != this)
+    if (watched != first || first->window() != this || first == menuBar())
         return false;
 
     auto *key = static_cast<QKeyEvent *>(event);
