@@ -14,6 +14,5 @@ inline const QString Innings = QStringLiteral("回 (&I)");
 inline const QString EarnedRuns = QStringLiteral("自責点 (&J)");
 
 inline const QString MessageTitle = QStringLiteral("Kavlo");
-inline const QString EnterNumber = QStringLiteral("入力画面に数字を入力して下さい。");
 
 } // namespace Caption

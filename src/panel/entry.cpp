@@ -69,6 +69,14 @@ void kavlo::BackToFirstStep(QPushButton *statistic, const QString &firstCaption)
     ResetEntryVariables();
 }
 
+bool kavlo::RefuseEmptyEntry()
+{
+    if (!lblInput->text().isEmpty())
+        return false;
+    MsgBox(this, QStringLiteral("入力画面に数字を入力して下さい。"), Exclamation, Caption::MessageTitle);
+    return true;
+}
+
 void kavlo::cmdCan_Click()
 {
     lblInput->clear();

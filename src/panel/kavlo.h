@@ -34,6 +34,8 @@ public:
     void cmdSyoritu_Click();
     void comJiseki_Click();
     void BackToFirstStep(QPushButton *statistic, const QString &firstCaption);
+    // Every statistic step first refuses an empty entry, with a message.
+    bool RefuseEmptyEntry();
 
     // The shell: settings, help and the version dialog.
     void Form_Load();

@@ -12,10 +12,8 @@
 
 void kavlo::cmdDaritu_Click()
 {
-    if (lblInput->text().isEmpty()) {
-        MsgBox(this, Caption::EnterNumber, Exclamation, Caption::MessageTitle);
+    if (RefuseEmptyEntry())
         return;
-    }
     if (cmdDaritu->text() == Caption::AtBats) {
         lblA->setText(lblInput->text());
         Label2->setText(QStringLiteral("打数"));

@@ -5,7 +5,6 @@
 #include "format.h"
 #include "panel/captions.h"
 #include "shell/module1.h"
-#include "shell/msgbox.h"
 
 #include <QAction>
 #include <QLabel>
@@ -13,10 +12,8 @@
 
 void kavlo::comJiseki_Click()
 {
-    if (lblInput->text().isEmpty()) {
-        MsgBox(this, Caption::EnterNumber, Exclamation, Caption::MessageTitle);
+    if (RefuseEmptyEntry())
         return;
-    }
     if (comJiseki->text() == Caption::Innings) {
         lblA->setText(lblInput->text());
         Label2->setText(QStringLiteral("投球回数"));

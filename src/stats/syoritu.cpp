@@ -12,10 +12,8 @@
 
 void kavlo::cmdSyoritu_Click()
 {
-    if (lblInput->text().isEmpty()) {
-        MsgBox(this, Caption::EnterNumber, Exclamation, Caption::MessageTitle);
+    if (RefuseEmptyEntry())
         return;
-    }
     if (cmdSyoritu->text() == Caption::Wins) {
         lblA->setText(lblInput->text());
         Label2->setText(QStringLiteral("勝"));
