@@ -15,7 +15,7 @@
 #include <QTest>
 #include <QTimer>
 
-
+#include <memory>
 
 namespace {
 
@@ -59,6 +59,9 @@ class TestSettings : public QObject
 {
     Q_OBJECT
 
+    // Cues are recorded, never played: this test's windows stay off the sound server.
+    std::unique_ptr<Recorder> rec;
+
 private slots:
     void initTestCase();
     void init();
@@ -84,11 +87,13 @@ void TestSettings::initTestCase()
 
 void TestSettings::init()
 {
+    rec = std::make_unique<Recorder>();
     QFile::remove(storePath());
 }
 
 void TestSettings::cleanup()
 {
+    rec.reset();
     Ver::Unload();
     QFile::remove(storePath());
     QDir().rmdir(QFileInfo(storePath()).path());
