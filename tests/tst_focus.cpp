@@ -1,0 +1,174 @@
+// Where the keyboard focus lands after each step of each statistic, and what
+// the panel shows while a message box is open. Controls are found by their
+// object names, as tools outside the program find them.
+#include "support.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+class TestFocus : public WindowTest
+{
+    Q_OBJECT
+
+    QPushButton *key(const QString &name) const { return w->findChild<QPushButton *>(name); }
+    QString focus() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "none"; }
+    QString panel() const;
+    void play(const QString &token);
+
+private slots:
+    void focusAfterEachStep_data();
+    void focusAfterEachStep();
+    void panelWhileAMessageIsOpen_data();
+    void panelWhileAMessageIsOpen();
+};
+
+// The displays, the captions beside them, each statistic key's caption with
+// + or - for enabled, and the digit and thirds keys (+ all on, - all off).
+QString TestFocus::panel() const
+{
+    QStringList parts;
+    for (const char *name : {"lblInput", "lblA", "lblB", "lblC", "lblD", "Label2", "Label3", "Label4", "Label5"})
+        parts << w->findChild<QLabel *>(name)->text();
+    for (const char *name : {"cmdDaritu", "cmdSyoritu", "comJiseki"})
+        parts << key(name)->text() + (key(name)->isEnabled() ? "+" : "-");
+    auto all = [this](const QStringList &names) {
+        int on = 0;
+        for (const QString &n : names)
+            on += key(n)->isEnabled();
+        return on == 0 ? "-" : on == names.size() ? "+" : "?";
+    };
+    parts << QStringLiteral("digits") + all({"cmd0", "cmd1", "cmd2", "cmd3", "cmd4", "cmd5", "cmd6", "cmd7", "cmd8", "cmd9"});
+    parts << QStringLiteral("thirds") + all({"cmd03", "cmd13", "cmd23"});
+    return parts.join(QLatin1Char('|'));
+}
+
+// Tokens: a number clicks its digit keys; D W I H L J the statistic keys, 0/3
+// 1/3 2/3 the thirds keys and C AC the clearing keys, all with the mouse,
+// which gives the clicked key the focus. p:X presses key X as its access key
+// does, leaving the focus where it is; t:123 types digits and F5 F6 F7 are
+// typed function keys, both into the focused control; @name moves the focus.
+void TestFocus::play(const QString &token)
+{
+    static const QHash<QString, QString> keys = {
+        {"D", "cmdDaritu"}, {"H", "cmdDaritu"}, {"W", "cmdSyoritu"}, {"L", "cmdSyoritu"}, {"I", "comJiseki"},
+        {"J", "comJiseki"}, {"0/3", "cmd03"},   {"1/3", "cmd13"},    {"2/3", "cmd23"},    {"C", "cmdCan"},
+        {"AC", "cmdAC"},
+    };
+    if (token.startsWith('@')) {
+        key(token.mid(1))->setFocus();
+    } else if (token.startsWith(QLatin1String("p:"))) {
+        key(keys.value(token.mid(2)))->click();
+    } else if (token.startsWith(QLatin1String("t:"))) {
+        for (QChar c : token.mid(2))
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    } else if (token.startsWith('F')) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_F1 + token.mid(1).toInt() - 1));
+    } else if (keys.contains(token)) {
+        click(key(keys.value(token)));
+    } else {
+        for (QChar d : token)
+            click(key(QStringLiteral("cmd") + d));
+    }
+}
+
+void TestFocus::focusAfterEachStep_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("focus");  // after each token of the script
+
+    const struct {
+        const char *name, *script, *focus;
+    } rows[] = {
+        // With the mouse: a key that is disabled under the focus hands it on.
+        {"batting", "10 D 3 H AC", "cmd0 cmdDaritu cmd3 cmdAC cmdAC"},
+        {"batting, empty entry", "D 10 D H", "cmdDaritu cmd0 cmdDaritu cmdDaritu"},
+        {"batting, hits over at-bats", "3 D 4 H 2 H", "cmd3 cmdDaritu cmd4 cmdDaritu cmd2 cmdAC"},
+        {"batting, 0 and 0", "00 D 0 H", "cmd0 cmdDaritu cmd0 cmdDaritu"},
+        {"winning", "3 W 1 L AC", "cmd3 cmdSyoritu cmd1 cmdAC cmdAC"},
+        {"winning, 0 and 0", "0 W 0 L", "cmd0 cmdSyoritu cmd0 cmdSyoritu"},
+        {"winning, empty entry", "W", "cmdSyoritu"},
+        {"ERA", "9 I 1/3 2 J AC", "cmd9 cmdAC cmdAC cmd2 cmdAC cmdAC"},
+        {"ERA, 0/3 key", "9 I 0/3", "cmd9 cmdAC cmdAC"},
+        {"ERA, 2/3 key", "9 I 2/3", "cmd9 cmdAC cmdAC"},
+        {"ERA, zero innings refused", "0 I 0/3 2/3", "cmd0 cmdAC cmd03 cmdAC"},
+        {"ERA, empty entry", "I 9 I 1/3 J", "comJiseki cmd9 cmdAC cmdAC comJiseki"},
+        {"AC while thirds awaited", "9 I AC", "cmd9 cmdAC cmdAC"},
+        {"C keeps the focus", "12 C", "cmd2 cmdCan"},
+        // From the keyboard: the focus stays where it is unless its key is disabled.
+        {"batting typed, focus on a digit", "@cmd5 t:10 p:D t:3 p:H", "cmd5 cmd5 cmd5 cmd5 cmdCan"},
+        {"winning typed, focus on a digit", "@cmd7 t:4 p:W t:2 p:L", "cmd7 cmd7 cmd7 cmd7 cmdCan"},
+        {"ERA typed, focus on a digit", "@cmd1 t:9 p:I F6 t:2 p:J", "cmd1 cmd1 cmdCan cmdCan cmdCan cmdCan"},
+        {"ERA, focus on the winning key", "@cmdSyoritu t:9 p:I", "cmdSyoritu cmdSyoritu cmdAC"},
+        {"ERA, focus on the batting key", "@cmdDaritu t:9 p:I", "cmdDaritu cmdDaritu cmdAC"},
+        {"batting, focus on the winning key", "@cmdSyoritu t:10 p:D", "cmdSyoritu cmdSyoritu cmdDaritu"},
+        {"batting, focus on the ERA key", "@comJiseki t:10 p:D", "comJiseki comJiseki cmdAC"},
+        {"winning, focus on the batting key", "@cmdDaritu t:3 p:W", "cmdDaritu cmdDaritu cmdAC"},
+        {"winning done, focus on C", "@cmdCan t:3 p:W t:1 p:L", "cmdCan cmdCan cmdCan cmdCan cmdCan"},
+        {"F6 with the focus on 1/3", "9 I @cmd13 F6", "cmd9 cmdAC cmd13 cmdAC"},
+        {"F5 with the focus on 0/3", "9 I @cmd03 F5", "cmd9 cmdAC cmd03 cmdAC"},
+        {"F7 with the focus on 2/3", "9 I @cmd23 F7", "cmd9 cmdAC cmd23 cmdAC"},
+        {"zero innings by F5, focus on 0/3", "0 I @cmd03 F5", "cmd0 cmdAC cmd03 cmd03"},
+        {"AC by key, focus on 1/3", "9 I @cmd13 p:AC", "cmd9 cmdAC cmd13 cmdAC"},
+        {"AC by key, focus on 0/3", "9 I @cmd03 p:AC", "cmd9 cmdAC cmd03 cmdAC"},
+        {"ERA result, focus on the ERA key", "9 I 1/3 2 @comJiseki p:J", "cmd9 cmdAC cmdAC cmd2 comJiseki cmdAC"},
+        {"winning 0 and 0, focus on a digit", "@cmd9 t:0 p:W t:0 p:L", "cmd9 cmd9 cmd9 cmd9 cmd9"},
+    };
+    for (const auto &r : rows)
+        QTest::newRow(r.name) << QString::fromLatin1(r.script) << QString::fromLatin1(r.focus);
+}
+
+void TestFocus::focusAfterEachStep()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, focus);
+    QStringList seen;
+    for (const QString &token : script.split(QLatin1Char(' '))) {
+        play(token);
+        seen << this->focus();
+    }
+    QCOMPARE(seen.join(QLatin1Char(' ')), focus);
+}
+
+void TestFocus::panelWhileAMessageIsOpen_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("whileOpen");  // the panel as the last token's message box shows
+    QTest::addColumn<QString>("after");      // and once it is closed
+
+    const char *ready = "|||||||||打数 (&D)+|勝 (&W)+|回 (&I)+|digits+|thirds-";
+    QTest::newRow("empty entry") << "D" << ready << ready;
+    QTest::newRow("empty entry awaiting hits")
+        << "10 D H" << "|10||||打数||||安打 (&H)+|勝 (&W)-|回 (&I)-|digits+|thirds-"
+        << "|10||||打数||||安打 (&H)+|勝 (&W)-|回 (&I)-|digits+|thirds-";
+    QTest::newRow("hits over at-bats")
+        << "3 D 4 H" << "4|3||||打数||||安打 (&H)+|勝 (&W)-|回 (&I)-|digits+|thirds-"
+        << "|3||||打数||||安打 (&H)+|勝 (&W)-|回 (&I)-|digits+|thirds-";
+    QTest::newRow("0 at-bats, 0 hits")
+        << "00 D 0 H" << "0|00||||打数||||安打 (&H)+|勝 (&W)-|回 (&I)-|digits+|thirds-" << ready;
+    QTest::newRow("0 wins, 0 losses")
+        << "0 W 000 L" << "000|0||||勝||||打数 (&D)-|敗 (&L)+|回 (&I)-|digits+|thirds-" << ready;
+    QTest::newRow("empty entry awaiting earned runs")
+        << "9 I 1/3 J" << "|9|1/3|||投球回数|回と|||打数 (&D)-|勝 (&W)-|自責点 (&J)+|digits+|thirds-"
+        << "|9|1/3|||投球回数|回と|||打数 (&D)-|勝 (&W)-|自責点 (&J)+|digits+|thirds-";
+    QTest::newRow("zero innings")
+        << "0 I 0/3" << "|0||||投球回数|回と|||打数 (&D)-|勝 (&W)-|回 (&I)-|digits-|thirds+"
+        << "|0||||投球回数|回と|||打数 (&D)-|勝 (&W)-|回 (&I)-|digits-|thirds+";
+}
+
+void TestFocus::panelWhileAMessageIsOpen()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, whileOpen);
+    QFETCH(QString, after);
+    QStringList seen;
+    setMsgBoxHandler([&](QWidget *, const QString &, MsgStyle, const QString &) { seen << panel(); });
+    for (const QString &token : script.split(QLatin1Char(' ')))
+        play(token);
+    QCOMPARE(seen, QStringList{whileOpen});
+    QCOMPARE(panel(), after);
+}
+
+QTEST_MAIN(TestFocus)
+#include "tst_focus.moc"
