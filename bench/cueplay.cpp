@@ -1,4 +1,4 @@
-// How long Module1::PlayDigitSound() takes to return with the real player,
+// How long Cues::play() of the digit cue takes to return with the real player,
 // against whatever sound server PULSE_SERVER names. As in the program, the
 // cues are readied first while nothing else happens; the very first call is
 // timed apart; then CALLS more calls, each followed by ~100 ms of event
@@ -8,8 +8,8 @@
 // prints:  FIRST_US CALLS MEDIAN_US P90_US MAX_US STARTED FIRST_STARTED
 // where STARTED counts the calls whose cue was seen playing, and
 // FIRST_STARTED is 1 when the first call's cue was.
-#include "shell/cuesounds.h"
-#include "shell/module1.h"
+#include "desktop/cueplayer.h"
+#include "desktop/cues.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -34,7 +34,7 @@ double timedPlay()
 {
     QElapsedTimer t;
     t.start();
-    Module1::PlayDigitSound();
+    Cues::play(QStringLiteral("kavlo1.wav"));
     return t.nsecsElapsed() / 1e3;
 }
 
@@ -45,10 +45,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const int calls = argc > 1 ? std::max(1, atoi(argv[1])) : 100;
 
-    Module1::PrepareSounds();
+    Cues::prepare({QStringLiteral("kavlo1.wav"), QStringLiteral("kavlo2.wav")});
     processEventsFor(500);
     const double first = timedPlay();
-    QSoundEffect *effect = CueSounds::instance().effect(Module1::Cue::Digit);
+    QSoundEffect *effect = CuePlayer::instance().effect(QApplication::applicationDirPath() + QStringLiteral("/kavlo1.wav"));
     if (!effect) {
         std::printf("no-player\n");
         return 1;

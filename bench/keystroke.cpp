@@ -1,9 +1,9 @@
-// The cost of keystrokes through the window's handlers, with QBENCHMARK. The
-// cue player and the message box are replaced by no-ops, so the figures are
-// the handlers' own work: nothing sounds and nothing is shown.
-#include "panel/kavlo.h"
-#include "shell/module1.h"
-#include "shell/msgbox.h"
+// The cost of keystrokes through the window's handlers, with QBENCHMARK: the
+// calculator's work and the rendering of the panel. The cue player and the
+// message box are replaced by no-ops, so nothing sounds and nothing is shown.
+#include "desktop/cues.h"
+#include "desktop/messagebox.h"
+#include "window/mainwindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -13,15 +13,15 @@ class BenchKeystroke : public QObject
 {
     Q_OBJECT
 
-    kavlo *w = nullptr;
+    MainWindow *w = nullptr;
     int cues = 0;
 
 private slots:
     void initTestCase()
     {
-        Module1::setCuePlayer([this](Module1::Cue, const QString &) { ++cues; });
-        setMsgBoxHandler([](QWidget *, const QString &, MsgStyle, const QString &) {});
-        w = new kavlo;
+        Cues::setPlayer([this](const QString &) { ++cues; });
+        setMessageHandler([](QWidget *, const QString &, MessageIcon, const QString &) {});
+        w = new MainWindow;
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         // The cue is asked for on every accepted digit, as with Sound on.
@@ -31,22 +31,22 @@ private slots:
     void cleanupTestCase()
     {
         delete w;
-        Module1::setCuePlayer({});
-        setMsgBoxHandler({});
+        Cues::setPlayer({});
+        setMessageHandler({});
     }
 
     // 6 keystrokes: five digits fill the entry, C empties it for the next round.
     void digits()
     {
-        w->cmdAC_Click();
+        w->clearAllPressed();
         cues = 0;
         QBENCHMARK {
-            w->AppendDigit(QLatin1Char('1'));
-            w->AppendDigit(QLatin1Char('2'));
-            w->AppendDigit(QLatin1Char('3'));
-            w->AppendDigit(QLatin1Char('4'));
-            w->AppendDigit(QLatin1Char('5'));
-            w->cmdCan_Click();
+            w->digitPressed(1);
+            w->digitPressed(2);
+            w->digitPressed(3);
+            w->digitPressed(4);
+            w->digitPressed(5);
+            w->clearEntryPressed();
         }
         QVERIFY(cues > 0);
         QCOMPARE(w->lblInput->text(), QString());
@@ -55,23 +55,23 @@ private slots:
     // 6 keystrokes: a whole batting average, 3 hits in 10 at-bats, then AC.
     void battingAverage()
     {
-        w->cmdAC_Click();
+        w->clearAllPressed();
         QBENCHMARK {
-            w->AppendDigit(QLatin1Char('1'));
-            w->AppendDigit(QLatin1Char('0'));
-            w->cmdDaritu_Click();
-            w->AppendDigit(QLatin1Char('3'));
-            w->cmdDaritu_Click();
-            w->cmdAC_Click();
+            w->digitPressed(1);
+            w->digitPressed(0);
+            w->statisticPressed(Statistic::BattingAverage);
+            w->digitPressed(3);
+            w->statisticPressed(Statistic::BattingAverage);
+            w->clearAllPressed();
         }
         // The last round's result, before its AC, was 0.300.
-        w->AppendDigit(QLatin1Char('1'));
-        w->AppendDigit(QLatin1Char('0'));
-        w->cmdDaritu_Click();
-        w->AppendDigit(QLatin1Char('3'));
-        w->cmdDaritu_Click();
+        w->digitPressed(1);
+        w->digitPressed(0);
+        w->statisticPressed(Statistic::BattingAverage);
+        w->digitPressed(3);
+        w->statisticPressed(Statistic::BattingAverage);
         QVERIFY(w->lblD->text().endsWith(QLatin1String("300")));
-        w->cmdAC_Click();
+        w->clearAllPressed();
     }
 };
 

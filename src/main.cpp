@@ -1,17 +1,17 @@
-#include "panel/kavlo.h"
-#include "shell/placement.h"
+#include "desktop/placement.h"
+#include "window/mainwindow.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    PreferPlaceableWindowSystem();
+    preferPlaceableWindowSystem();
     QApplication app(argc, argv);
     // The name titles message boxes that have no title of their own. No
     // display name is set: Qt would append it to every window title.
     QApplication::setOrganizationName(QStringLiteral("KAVLO"));
     QApplication::setApplicationName(QStringLiteral("KAVLO"));
-    kavlo window;
+    MainWindow window;
     window.show();
     return app.exec();
 }

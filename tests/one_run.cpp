@@ -4,7 +4,7 @@
 // window opened; then sets what it is told and closes the window (at the
 // given wall-clock time, or at once), which saves the settings.
 // It runs as an ordinary user would even under root, so that permissions bind.
-#include "panel/kavlo.h"
+#include "window/mainwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,7 +38,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("KAVLO"));
     QApplication::setApplicationName(QStringLiteral("KAVLO"));
-    kavlo w;
+    MainWindow w;
     std::printf("sound %s\nmoved %s\n", w.nmuSound->isChecked() ? "on" : "off",
                 w.testAttribute(Qt::WA_Moved) ? "yes" : "no");
     std::fflush(stdout);

@@ -1,6 +1,6 @@
 #include "support.h"
 
-#include "panel/kavlo.h"
+#include "desktop/cues.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,26 +18,26 @@ void prepareApplication()
     QApplication::setApplicationName(QStringLiteral("KAVLO"));
 }
 
-char *toString(const Message &m)
+char *toString(const Shown &m)
 {
-    return QTest::toString(QStringLiteral("[%1] %2 (%3)").arg(m.title, m.text).arg(int(m.style)));
+    return QTest::toString(QStringLiteral("[%1] %2 (icon %3)").arg(m.title, m.text).arg(int(m.icon)));
 }
 
 Recorder::Recorder()
 {
-    setMsgBoxHandler([this](QWidget *owner, const QString &text, MsgStyle style, const QString &title) {
-        messages.append({owner, text, style, title});
+    setMessageHandler([this](QWidget *owner, const QString &text, MessageIcon icon, const QString &title) {
+        messages.append({owner, text, icon, title});
     });
-    Module1::setCuePlayer([this](Module1::Cue cue, const QString &path) {
-        cues.append(cue);
+    Cues::setPlayer([this](const QString &path) {
+        cues.append(path.endsWith(QLatin1String("/kavlo1.wav")) ? Cue::Digit : Cue::Function);
         cuePaths.append(path);
     });
 }
 
 Recorder::~Recorder()
 {
-    setMsgBoxHandler({});
-    Module1::setCuePlayer({});
+    setMessageHandler({});
+    Cues::setPlayer({});
 }
 
 ModalWatchdog::ModalWatchdog()
@@ -53,7 +53,7 @@ ModalWatchdog::ModalWatchdog()
     timer.start();
 }
 
-QStringList snapshot(const kavlo &w)
+QStringList snapshot(const MainWindow &w)
 {
     QStringList s;
     for (const QLabel *l : w.findChildren<QLabel *>())
@@ -61,13 +61,12 @@ QStringList snapshot(const kavlo &w)
     for (const QPushButton *b : w.findChildren<QPushButton *>())
         s << b->objectName() + QLatin1Char('=') + b->text() + (b->isEnabled() ? QLatin1String(" on") : QLatin1String(" off"));
     s << (w.nmuSound->isChecked() ? QStringLiteral("sound=on") : QStringLiteral("sound=off"));
-    s << QStringLiteral("inputLength=%1 previousInput=%2").arg(w.inputLength).arg(w.previousInput);
     return s;
 }
 
-QString panelState(const kavlo &w)
+QString panelState(const MainWindow &w)
 {
-    auto keys = [](auto list) {
+    auto keys = [](const auto &list) {
         int on = 0;
         for (const QPushButton *b : list)
             on += b->isEnabled();
@@ -78,15 +77,14 @@ QString panelState(const kavlo &w)
                .arg(w.lblInput->text(), w.lblA->text(), w.lblB->text(), w.lblC->text(), w.lblD->text(),
                     w.Label2->text(), w.Label3->text(), w.Label4->text(), w.Label5->text())
            + QStringList({button(w.cmdDaritu), button(w.cmdSyoritu), button(w.comJiseki)}).join(QLatin1Char(' '))
-           + QStringLiteral(" | digits") + keys(w.cmd)
-           + QStringLiteral(" thirds") + keys(std::array<QPushButton *, 3>{w.cmd03, w.cmd13, w.cmd23});
+           + QStringLiteral(" | digits") + keys(w.digitKeys) + QStringLiteral(" thirds") + keys(w.thirdsKeys);
 }
 
-void run(kavlo &w, const QString &script)
+void run(MainWindow &w, const QString &script)
 {
     const QHash<QString, QPushButton *> keys = {
-        {"D", w.cmdDaritu}, {"W", w.cmdSyoritu}, {"I", w.comJiseki}, {"0/3", w.cmd03},
-        {"1/3", w.cmd13},   {"2/3", w.cmd23},    {"C", w.cmdCan},    {"AC", w.cmdAC},
+        {"D", w.cmdDaritu},          {"W", w.cmdSyoritu},         {"I", w.comJiseki},  {"0/3", w.thirdsKeys[0]},
+        {"1/3", w.thirdsKeys[1]},    {"2/3", w.thirdsKeys[2]},    {"C", w.cmdCan},     {"AC", w.cmdAC},
     };
     for (const QString &token : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         if (QPushButton *key = keys.value(token))
@@ -101,18 +99,19 @@ void click(QWidget *button)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void clickDigits(kavlo &w, const QString &digits)
+void clickDigits(MainWindow &w, const QString &digits)
 {
     for (QChar d : digits)
-        click(w.cmd[d.digitValue()]);
+        click(w.digitKeys[d.digitValue()]);
 }
 
 void WindowTest::openWindow()
 {
     rec = std::make_unique<Recorder>();
     watchdog = std::make_unique<ModalWatchdog>();
-    w = std::make_unique<kavlo>();
+    w = std::make_unique<MainWindow>();
     w->show();
+    w->activateWindow();  // an X server with no window manager activates nothing by itself
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
 }
 

@@ -2,10 +2,9 @@
 // cue player, and a watchdog that closes any real modal box that appears.
 #pragma once
 
-#include "shell/module1.h"
-#include "shell/msgbox.h"
-
-#include "panel/kavlo.h"
+#include "core/calculator.h"
+#include "desktop/messagebox.h"
+#include "window/mainwindow.h"
 
 #include <QList>
 #include <QObject>
@@ -17,27 +16,27 @@
 // Settings go to a test location, and the application is named as the program names itself.
 void prepareApplication();
 
-struct Message {
+struct Shown {
     QWidget *owner;
     QString text;
-    MsgStyle style;
+    MessageIcon icon;
     QString title;
-    bool operator==(const Message &o) const
+    bool operator==(const Shown &o) const
     {
-        return owner == o.owner && text == o.text && style == o.style && title == o.title;
+        return owner == o.owner && text == o.text && icon == o.icon && title == o.title;
     }
 };
-char *toString(const Message &m);
+char *toString(const Shown &m);
 
 class Recorder
 {
 public:
     Recorder();
     ~Recorder();
-    QList<Message> messages;
-    QList<Module1::Cue> cues;
+    QList<Shown> messages;
+    QList<Cue> cues;  // Digit for kavlo1.wav, Function for kavlo2.wav
     QStringList cuePaths;
-    int count(Module1::Cue cue) const { return int(cues.count(cue)); }
+    int count(Cue cue) const { return int(cues.count(cue)); }
 };
 
 // Closes modal windows nobody expected, and remembers their titles and texts.
@@ -51,24 +50,24 @@ private:
     QTimer timer;
 };
 
-// Every text, enabled flag and check mark of the window, plus its two
-// variables: two snapshots compare equal when nothing a user sees has changed.
-QStringList snapshot(const kavlo &w);
+// Every text, enabled flag and check mark of the window: two snapshots
+// compare equal when nothing a user sees has changed.
+QStringList snapshot(const MainWindow &w);
 
 // The panel in one line: the five displays, the four caption labels, each
-// statistic button's caption with + or - for enabled, and the digit and
-// thirds keys (+ all enabled, - all disabled).
-QString panelState(const kavlo &w);
+// statistic key's caption with + or - for enabled, and the digit and thirds
+// keys (+ all enabled, - all disabled).
+QString panelState(const MainWindow &w);
 
 // Plays a script of mouse clicks, tokens separated by spaces: a number clicks
-// its digits, D, W and I the three statistic buttons, 0/3 1/3 2/3 the thirds
+// its digits, D, W and I the three statistic keys, 0/3 1/3 2/3 the thirds
 // keys, C and AC the clearing keys.
-void run(kavlo &w, const QString &script);
+void run(MainWindow &w, const QString &script);
 
 // Clicks a key with the mouse, as a user would.
 void click(QWidget *button);
 // Clicks the digit keys for each character of digits.
-void clickDigits(kavlo &w, const QString &digits);
+void clickDigits(MainWindow &w, const QString &digits);
 
 // The fixture of the window tests: a fresh main window for every test
 // function, shown and active, with a Recorder standing in for message boxes
@@ -80,7 +79,7 @@ class WindowTest : public QObject
 protected:
     std::unique_ptr<Recorder> rec;
     std::unique_ptr<ModalWatchdog> watchdog;
-    std::unique_ptr<kavlo> w;
+    std::unique_ptr<MainWindow> w;
 
     void openWindow();
     void closeWindow();

@@ -2,8 +2,9 @@
 // the server must see a playback stream for each cue that sounds.
 #include "support.h"
 
-#include "panel/kavlo.h"
-#include "shell/cuesounds.h"
+#include "window/mainwindow.h"
+#include "desktop/cueplayer.h"
+#include "desktop/cues.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,7 +16,6 @@
 #include <QSoundEffect>
 #include <QTest>
 
-using Module1::Cue;
 
 class TestCues : public QObject
 {
@@ -23,7 +23,7 @@ class TestCues : public QObject
 
     QProcess events;  // pactl subscribe: what the sound server saw
     QByteArray seen;
-    kavlo *w = nullptr;
+    MainWindow *w = nullptr;
     // Every change of an effect's playing state, as "digit on", "function off", ...
     QStringList transitions;
     int mostPlayingAtOnce = 0;
@@ -35,6 +35,7 @@ class TestCues : public QObject
     }
     void watch(Cue cue);
     QString wavPath(const char *name) const { return QApplication::applicationDirPath() + '/' + name; }
+    QString cueFile(Cue cue) const { return wavPath(cue == Cue::Digit ? "kavlo1.wav" : "kavlo2.wav"); }
     // Where brokenFilesSoundNothing keeps the good file while it breaks the cue.
     QString keptPath() const { return wavPath("kavlo1.wav") + QStringLiteral(".kept"); }
 
@@ -67,7 +68,7 @@ void TestCues::initTestCase()
     QVERIFY(events.waitForStarted());
     QTest::qWait(300);
     QVERIFY2(events.state() == QProcess::Running, "pactl cannot reach the sound server");
-    w = new kavlo;
+    w = new MainWindow;
     w->show();
 }
 
@@ -81,7 +82,7 @@ void TestCues::cleanupTestCase()
 void TestCues::init()
 {
     w->nmuSound->setChecked(true);
-    w->cmdCan_Click();
+    w->clearEntryPressed();
     newStreams();
     seen.clear();
 }
@@ -98,7 +99,7 @@ void TestCues::cleanup()
 
 void TestCues::watch(Cue cue)
 {
-    QSoundEffect *e = CueSounds::instance().effect(cue);
+    QSoundEffect *e = CuePlayer::instance().effect(cueFile(cue));
     QVERIFY(e);
     if (e->property("watched").toBool())
         return;
@@ -108,7 +109,7 @@ void TestCues::watch(Cue cue)
                            + (e->isPlaying() ? "on" : "off");
         int playing = 0;
         for (Cue c : {Cue::Digit, Cue::Function}) {
-            if (QSoundEffect *x = CueSounds::instance().effect(c))
+            if (QSoundEffect *x = CuePlayer::instance().effect(cueFile(c)))
                 playing += x->isPlaying();
         }
         mostPlayingAtOnce = qMax(mostPlayingAtOnce, playing);
@@ -118,10 +119,10 @@ void TestCues::watch(Cue cue)
 void TestCues::firstCuePlays()
 {
     // The very first cue of the process: its effect is still loading when asked to play.
-    QVERIFY(!CueSounds::instance().effect(Cue::Digit));
+    QVERIFY(!CuePlayer::instance().effect(cueFile(Cue::Digit)));
     QElapsedTimer t;
     t.start();
-    QTest::mouseClick(w->cmd[1], Qt::LeftButton);
+    QTest::mouseClick(w->digitKeys[1], Qt::LeftButton);
     const qint64 clickMs = t.elapsed();
     watch(Cue::Digit);
     QTRY_COMPARE_WITH_TIMEOUT(transitions, QStringList({"digit on", "digit off"}), 5000);
@@ -134,27 +135,27 @@ void TestCues::soundOffMakesNoStream()
 {
     w->nmuSound->trigger();
     transitions.clear();
-    QTest::mouseClick(w->cmd[2], Qt::LeftButton);
+    QTest::mouseClick(w->digitKeys[2], Qt::LeftButton);
     QTest::qWait(500);
     QCOMPARE(w->lblInput->text(), QStringLiteral("2"));
     QVERIFY(transitions.isEmpty());
     QCOMPARE(newStreams(), 0);
 
     w->nmuSound->trigger();
-    QTest::mouseClick(w->cmd[3], Qt::LeftButton);
+    QTest::mouseClick(w->digitKeys[3], Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(transitions, QStringList({"digit on", "digit off"}), 5000);
     QTRY_COMPARE_WITH_TIMEOUT(newStreams(), 1, 3000);
 }
 
 void TestCues::newCueCutsOffTheOldOne()
 {
-    Module1::PlayFunctionSound();
+    Cues::play(QStringLiteral("kavlo2.wav"));
     watch(Cue::Function);
     transitions.clear();
     mostPlayingAtOnce = 0;
-    QTRY_VERIFY_WITH_TIMEOUT(CueSounds::instance().effect(Cue::Function)->isPlaying(), 3000);
-    Module1::PlayDigitSound();
-    QVERIFY(!CueSounds::instance().effect(Cue::Function)->isPlaying());
+    QTRY_VERIFY_WITH_TIMEOUT(CuePlayer::instance().effect(cueFile(Cue::Function))->isPlaying(), 3000);
+    Cues::play(QStringLiteral("kavlo1.wav"));
+    QVERIFY(!CuePlayer::instance().effect(cueFile(Cue::Function))->isPlaying());
     QTRY_COMPARE_WITH_TIMEOUT(transitions, QStringList({"function on", "function off", "digit on", "digit off"}), 5000);
     QCOMPARE(mostPlayingAtOnce, 1);
 }
@@ -164,7 +165,7 @@ void TestCues::everyCueOfALongRunPlays()
     // A reused audio sink in Qt 6.4 stalls after a handful of starts; each cue must still sound.
     for (int i = 0; i < 15; ++i) {
         transitions.clear();
-        Module1::PlayDigitSound();
+        Cues::play(QStringLiteral("kavlo1.wav"));
         QVERIFY(!transitions.contains(QLatin1String("digit off")));  // it returned without waiting for the cue
         QTRY_COMPARE_WITH_TIMEOUT(transitions, QStringList({"digit on", "digit off"}), 3000);
     }
@@ -197,7 +198,7 @@ void TestCues::brokenFilesSoundNothing()
     transitions.clear();
     QElapsedTimer t;
     t.start();
-    QTest::mouseClick(w->cmd[4], Qt::LeftButton);
+    QTest::mouseClick(w->digitKeys[4], Qt::LeftButton);
     QVERIFY(t.elapsed() < 100);
     QTest::qWait(500);
     QCOMPARE(w->lblInput->text(), QStringLiteral("4"));
@@ -207,7 +208,7 @@ void TestCues::brokenFilesSoundNothing()
     // Mended, the file sounds again at the next digit.
     QFile::remove(path);
     QVERIFY(QFile::rename(kept, path));
-    QTest::mouseClick(w->cmd[5], Qt::LeftButton);
+    QTest::mouseClick(w->digitKeys[5], Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(transitions, QStringList({"digit on", "digit off"}), 5000);
 }
 

@@ -1,6 +1,6 @@
 // Result formatting: rounding of the stored float's shortest decimal text,
 // half away from zero, with the locale's decimal mark.
-#include "stats/format.h"
+#include "core/format.h"
 
 #include <QLocale>
 #include <QRandomGenerator>
@@ -52,7 +52,7 @@ void TestFormat::rounding()
     QFETCH(float, value);
     QFETCH(int, decimals);
     QFETCH(QString, shown);
-    QCOMPARE(FormatResult(value, decimals), shown);
+    QCOMPARE(formatResult(value, decimals), shown);
 }
 
 void TestFormat::localeDecimalMark_data()
@@ -70,7 +70,7 @@ void TestFormat::localeDecimalMark()
     QFETCH(QString, locale);
     QFETCH(QString, shown);
     QLocale::setDefault(QLocale(locale));
-    QCOMPARE(FormatResult(1234.3f, 3), shown);  // and no digit grouping
+    QCOMPARE(formatResult(1234.3f, 3), shown);  // and no digit grouping
 }
 
 void TestFormat::withinHalfAUnit()
@@ -104,7 +104,7 @@ void TestFormat::withinHalfAUnit()
             decimals = 2;
         }
         }
-        const QString shown = FormatResult(float(exact), decimals);
+        const QString shown = formatResult(float(exact), decimals);
         const int point = int(shown.indexOf(QLatin1Char('.')));
         QCOMPARE(shown.size() - point - 1, decimals);
         const double tolerance = 0.5 * std::pow(10.0, -decimals) + exact * 1.2e-7 + 1e-12;

@@ -2,7 +2,7 @@
 // desktop's URL handling, or a message with the reason's number.
 #include "support.h"
 
-#include "panel/kavlo.h"
+#include "window/mainwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,7 +30,7 @@ class TestHelp : public QObject
     Q_OBJECT
 
     std::unique_ptr<Recorder> rec;
-    std::unique_ptr<kavlo> w;
+    std::unique_ptr<MainWindow> w;
     Viewer viewer;
 
     QString besideProgram(const QString &name) const { return QApplication::applicationDirPath() + '/' + name; }
@@ -60,7 +60,7 @@ void TestHelp::init()
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &viewer, "open");
     viewer.opened.clear();
     rec = std::make_unique<Recorder>();
-    w = std::make_unique<kavlo>();
+    w = std::make_unique<MainWindow>();
 }
 
 void TestHelp::cleanup()
@@ -124,7 +124,7 @@ void TestHelp::failures()
         QVERIFY(QFile::rename(kept, path));
 
     const QString text = document + QStringLiteral(" を開くことができませんでした。 (%1)").arg(number);
-    QCOMPARE(rec->messages, QList<Message>({{w.get(), text, Plain, QStringLiteral("KAVLO")}}));
+    QCOMPARE(rec->messages, QList<Shown>({{w.get(), text, MessageIcon::None, QStringLiteral("KAVLO")}}));
     QVERIFY(viewer.opened.isEmpty());
 }
 

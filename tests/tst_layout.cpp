@@ -1,8 +1,8 @@
 // The window's geometry on a real X server at 120 DPI, where a pixel is 12 twips.
 #include "support.h"
 
-#include "panel/kavlo.h"
-#include "shell/ver.h"
+#include "window/mainwindow.h"
+#include "window/versiondialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,12 +30,12 @@ void TestLayout::initTestCase()
     prepareApplication();
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         QSKIP("needs an X server");
-    QCOMPARE(kavlo().logicalDpiX(), 120);
+    QCOMPARE(MainWindow().logicalDpiX(), 120);
 }
 
 void TestLayout::clientArea()
 {
-    kavlo w;
+    MainWindow w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.centralWidget()->size(), QSize(306, 342));
@@ -62,7 +62,7 @@ void TestLayout::controls()
 {
     QFETCH(QString, name);
     QFETCH(QRect, pixels);
-    kavlo w;
+    MainWindow w;
     QWidget *c = w.findChild<QWidget *>(name);
     QVERIFY(c);
     QCOMPARE(c->geometry(), pixels);
@@ -70,16 +70,16 @@ void TestLayout::controls()
 
 void TestLayout::fontPixels()
 {
-    kavlo w;
+    MainWindow w;
     QCOMPARE(QFontInfo(w.lblInput->font()).pixelSize(), 20);
-    QCOMPARE(QFontInfo(w.cmd[1]->font()).pixelSize(), 17);
+    QCOMPARE(QFontInfo(w.digitKeys[1]->font()).pixelSize(), 17);
     QCOMPARE(QFontInfo(w.cmdDaritu->font()).pixelSize(), 17);
     QCOMPARE(QFontInfo(w.Label1->font()).pixelSize(), 15);
 }
 
 void TestLayout::fixedSize()
 {
-    kavlo w;
+    MainWindow w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QSize size = w.size();
@@ -90,9 +90,9 @@ void TestLayout::fixedSize()
 
 void TestLayout::versionDialog()
 {
-    kavlo w;
+    MainWindow w;
     w.nmuVer->trigger();
-    Ver *v = Ver::instance();
+    VersionDialog *v = VersionDialog::instance();
     QVERIFY(v);
     QCOMPARE(v->size(), QSize(266, 198));
     QCOMPARE(v->Picture1->geometry(), QRect(10, 10, 36, 36));
@@ -103,7 +103,7 @@ void TestLayout::versionDialog()
     QCOMPARE(QFontInfo(v->Command1->font()).pixelSize(), 18);
     QCOMPARE(QFontInfo(v->Label1->font()).pixelSize(), 20);
     QCOMPARE(QFontInfo(v->Label3->font()).pixelSize(), 17);
-    Ver::Unload();
+    VersionDialog::closeOpen();
 }
 
 QTEST_MAIN(TestLayout)

@@ -1,14 +1,14 @@
 // Randomized model-based test of the calculator panel: a reference model runs
 // beside a real window, seeded random user events drive both, and after every
 // event every observable is compared (displays, labels, button captions and
-// enabled flags, the Sound check, inputLength, previousInput, messages, cues).
+// enabled flags, the Sound check, messages, cues).
 // The model drives and observes the window only as a user does and computes
 // its own results, so a fault cannot hide behind the same fault in the oracle.
 // Environment: KAVLO_MODEL_SEED (default 20240611), KAVLO_MODEL_SEQUENCES
 // (default 300, each of 100 events on a fresh window).
 #include "support.h"
 
-#include "panel/kavlo.h"
+#include "window/mainwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,8 +25,6 @@
 #include <memory>
 #include <utility>
 
-using Module1::Cue;
-
 namespace {
 
 constexpr int EventsPerSequence = 100;
@@ -36,7 +34,7 @@ constexpr int EventsPerSequence = 100;
 const QStringList Names = QStringLiteral(
     "lblInput lblA lblB lblC lblD Label1 Label2 Label3 Label4 Label5 Label6 Label7 Label9 "
     "cmd0 cmd1 cmd2 cmd3 cmd4 cmd5 cmd6 cmd7 cmd8 cmd9 cmd03 cmd13 cmd23 cmdCan cmdAC cmdDaritu cmdSyoritu comJiseki "
-    "nmuSound inputLength previousInput").split(QLatin1Char(' '));
+    "nmuSound").split(QLatin1Char(' '));
 constexpr int LabelCount = 13;
 enum Button { Thirds0 = 10, Can = 13, AC, Daritu, Syoritu, Jiseki, SoundItem };
 
@@ -65,9 +63,9 @@ struct Event {
     }
 };
 
-QString boxText(const QString &title, const QString &text, int style)
+QString boxText(const QString &title, const QString &text, bool stop)
 {
-    return QStringLiteral("[%1] %2 (style %3)").arg(title, text).arg(style);
+    return QStringLiteral("[%1] %2 (%3)").arg(title, text, stop ? "stop" : "exclamation");
 }
 
 QString cueText(const QList<Cue> &cues)
@@ -124,8 +122,7 @@ struct Model {
     // The statistic in progress (-1: none) and the step it has reached.
     int stat = -1;
     enum Step { AwaitingThirds, AwaitingSecond, Done } step = AwaitingSecond;
-    QString entry, a, b, c, d, before;
-    qint16 length = 0;
+    QString entry, a, b, c, d;
     bool sound = true;
     // What the last event produced.
     QStringList boxes;
@@ -156,7 +153,7 @@ struct Model {
                          done ? t[3] : "", done ? t[4] : "", "F5", "F6", "F7"};
         for (int id = 0; id < SoundItem; ++id)
             v << buttonText(caption(id), enabled(id));
-        return v << QString::number(sound) << QString::number(length) << before;
+        return v << QString::number(sound);
     }
 
     void apply(const Event &e)
@@ -205,24 +202,17 @@ struct Model {
             statistic(id - Daritu);
     }
 
-    void clearEntry()
-    {
-        entry.clear();
-        length = 0;
-        before.clear();
-    }
+    void clearEntry() { entry.clear(); }
     void cue(Cue c)
     {
         if (sound)
             cues << c;
     }
-    void box(const char *text, int style) { boxes << boxText(QStringLiteral("Kavlo"), text, style); }
+    void box(const char *text, bool stop) { boxes << boxText(QStringLiteral("Kavlo"), text, stop); }
 
     void digit(QChar digit)
     {
-        before = entry;
-        length = qint16(entry.size() + 1);
-        if (length > 5)
+        if (entry.size() == 5)
             return;  // a sixth character is refused silently
         entry += digit;
         cue(Cue::Digit);
@@ -231,7 +221,7 @@ struct Model {
     void thirds(int n)
     {
         if (n == 0 && figure(a) == 0)
-            return box("投球回数が０なのでもし自責点があると防御率は無限大です。", 16);
+            return box("投球回数が０なのでもし自責点があると防御率は無限大です。", true);
         b = QStringLiteral("%1/3").arg(n);
         step = AwaitingSecond;
         cue(Cue::Function);
@@ -240,7 +230,7 @@ struct Model {
     void statistic(int s)
     {
         if (entry.isEmpty())
-            return box("入力画面に数字を入力して下さい。", 48);
+            return box("入力画面に数字を入力して下さい。", false);
         if (ready()) {
             a = entry;
             clearEntry();
@@ -251,13 +241,13 @@ struct Model {
         const qint32 first = figure(a), second = figure(entry);
         if (s == Batting && second > first) {
             clearEntry();
-            return box("打数より安打の数のほうが多いです。", 16);
+            return box("打数より安打の数のほうが多いです。", true);
         }
         if (s != Era && first == 0 && second == 0) {
             stat = -1;
             a.clear();
             clearEntry();
-            return box(s == Batting ? "０打数０安打は打率000です。" : "０勝０敗では勝率を計算できません。", 16);
+            return box(s == Batting ? "０打数０安打は打率000です。" : "０勝０敗では勝率を計算できません。", true);
         }
         c = entry;
         entry.clear();
@@ -282,8 +272,8 @@ public:
             qWarning("the window did not become active");
         labels = {w->lblInput, w->lblA, w->lblB, w->lblC, w->lblD, w->Label1, w->Label2,
                   w->Label3, w->Label4, w->Label5, w->Label6, w->Label7, w->Label9};
-        buttons = {w->cmd03, w->cmd13, w->cmd23, w->cmdCan, w->cmdAC, w->cmdDaritu, w->cmdSyoritu, w->comJiseki};
-        buttons.insert(buttons.begin(), w->cmd.begin(), w->cmd.end());
+        buttons = {w->thirdsKeys[0], w->thirdsKeys[1], w->thirdsKeys[2], w->cmdCan, w->cmdAC, w->cmdDaritu, w->cmdSyoritu, w->comJiseki};
+        buttons.insert(buttons.begin(), w->digitKeys.begin(), w->digitKeys.end());
         model.sound = w->nmuSound->isChecked();  // the saved setting is not the panel's business
     }
 
@@ -304,8 +294,8 @@ public:
         for (qsizetype i = 0; i < want.size(); ++i)
             check(Names[i], want[i], got[i]);
         QStringList boxes;
-        for (const Message &m : std::exchange(rec.messages, {}))
-            boxes << boxText(m.title, m.text, m.style) + (m.owner == w.get() ? "" : " owned by another window");
+        for (const Shown &m : std::exchange(rec.messages, {}))
+            boxes << boxText(m.title, m.text, m.icon == MessageIcon::Stop) + (m.owner == w.get() ? "" : " owned by another window");
         check(QStringLiteral("messages"), model.boxes.join(" | "), boxes.join(" | "));
         check(QStringLiteral("cues"), cueText(model.cues), cueText(std::exchange(rec.cues, {})));
         check(QStringLiteral("real modal windows"), QString(), std::exchange(dog.seen, {}).join("; "));
@@ -328,7 +318,7 @@ private:
             v << l->text();
         for (const QPushButton *b : buttons)
             v << buttonText(b->text(), b->isEnabled());
-        return v << QString::number(w->nmuSound->isChecked()) << QString::number(w->inputLength) << w->previousInput;
+        return v << QString::number(w->nmuSound->isChecked());
     }
 
     void perform(const Event &e)
@@ -366,7 +356,7 @@ private:
 
     Recorder rec;
     ModalWatchdog dog;
-    std::unique_ptr<kavlo> w = std::make_unique<kavlo>();
+    std::unique_ptr<MainWindow> w = std::make_unique<MainWindow>();
     std::vector<QLabel *> labels;
     std::vector<QPushButton *> buttons;
 };

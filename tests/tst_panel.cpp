@@ -1,8 +1,7 @@
-// The main window as it opens, number entry, clearing and the Sound switch.
+// The main window as it opens, clearing, and the Sound switch.
 #include "support.h"
 
-#include "panel/controltable.h"
-#include "panel/kavlo.h"
+#include "window/mainwindow.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -19,8 +18,6 @@
 
 #include <memory>
 
-using Module1::Cue;
-
 class TestPanel : public WindowTest
 {
     Q_OBJECT
@@ -36,16 +33,11 @@ private slots:
     void accessibleNames();
     void tabWalksTheKeys();
 
-    void digitEntry_data();
-    void digitEntry();
     void cuePathIsBesideTheProgram();
 
     void clearing_data();
     void clearing();
 
-    void setThirds_data();
-    void setThirds();
-    void lockDigitKeys();
     void soundSwitch();
 
     void realMessageBox_data();
@@ -60,7 +52,7 @@ void TestPanel::arrange(const QString &state)
         run(*w, QStringLiteral("9 I"));
     } else if (state == QLatin1String("Done")) {
         run(*w, QStringLiteral("10 D 3 D"));
-        w->AppendDigit(QLatin1Char('7'));  // typed: the digit keys are locked in Done
+        w->digitPressed(7);  // typed: the digit keys are locked in Done
     }
 }
 
@@ -75,10 +67,8 @@ void TestPanel::openingWindow()
     QVERIFY(f & Qt::WindowSystemMenuHint);
     QVERIFY(!(f & Qt::WindowMaximizeButtonHint));
     QCOMPARE(w->minimumSize(), w->maximumSize());
-    QCOMPARE(QApplication::focusWidget(), w->cmd[1]);
+    QCOMPARE(QApplication::focusWidget(), w->digitKeys[1]);
     QCOMPARE(panelState(*w), QStringLiteral("in: A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-"));
-    QCOMPARE(w->inputLength, qint16(0));
-    QVERIFY(w->previousInput.isEmpty());
 
     // The displays: light orange for the entry and the result, white for the figures, sunken.
     const QColor orange(255, 224, 192);
@@ -107,8 +97,8 @@ void TestPanel::fontsHaveJapaneseGlyphs()
         qreal points;
         bool japanese;
     } rows[] = {
-        {w->lblInput, 12, false}, {w->lblD, 12, false}, {w->cmd[7], 10.2, false},
-        {w->cmdCan, 10.2, true}, {w->cmdDaritu, 10.2, true}, {w->Label1, 9, true}, {w->cmd13, 9, true},
+        {w->lblInput, 12, false}, {w->lblD, 12, false}, {w->digitKeys[7], 10.2, false},
+        {w->cmdCan, 10.2, true}, {w->cmdDaritu, 10.2, true}, {w->Label1, 9, true}, {w->thirdsKeys[1], 9, true},
     };
     for (const auto &r : rows) {
         const QFont f = r.widget->font();
@@ -147,7 +137,7 @@ void TestPanel::accessibleNames()
         const char *name;
     } rows[] = {
         {w->lblInput, "入力画面"}, {w->cmdCan, "C (C)"}, {w->cmdAC, "AC (A)"}, {w->cmdDaritu, "打数 (D)"},
-        {w->cmd[4], "4"}, {w->cmd23, "2/3"},
+        {w->digitKeys[4], "4"}, {w->thirdsKeys[2], "2/3"},
     };
     for (const auto &r : rows) {
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(r.widget);
@@ -173,54 +163,14 @@ void TestPanel::tabWalksTheKeys()
                                   "cmdSyoritu", "cmdDaritu", "comJiseki", "cmdAC", "Picture1", "cmd1", "cmd2"}));
 }
 
-void TestPanel::digitEntry_data()
-{
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<bool>("sound");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<int>("inputLength");
-    QTest::addColumn<QString>("previousInput");
-    QTest::addColumn<int>("cues");
-
-    QTest::newRow("one zero") << "0" << true << "0" << 1 << "" << 1;
-    QTest::newRow("two zeros") << "00" << true << "00" << 2 << "0" << 2;
-    QTest::newRow("leading zeros kept") << "007" << true << "007" << 3 << "00" << 3;
-    QTest::newRow("five digits") << "12345" << true << "12345" << 5 << "1234" << 5;
-    QTest::newRow("sixth refused") << "123456" << true << "12345" << 6 << "12345" << 5;
-    QTest::newRow("seventh refused too") << "1234567" << true << "12345" << 6 << "12345" << 5;
-    QTest::newRow("largest figure") << "99999" << true << "99999" << 5 << "9999" << 5;
-    QTest::newRow("sound off") << "1234567" << false << "12345" << 6 << "12345" << 0;
-}
-
-void TestPanel::digitEntry()
-{
-    QFETCH(QString, keys);
-    QFETCH(bool, sound);
-    QFETCH(QString, shown);
-    QFETCH(int, inputLength);
-    QFETCH(QString, previousInput);
-    QFETCH(int, cues);
-
-    w->nmuSound->setChecked(sound);
-    clickDigits(*w, keys);
-    QCOMPARE(w->lblInput->text(), shown);
-    QCOMPARE(w->inputLength, qint16(inputLength));
-    QCOMPARE(w->previousInput, previousInput);
-    QCOMPARE(rec->count(Cue::Digit), cues);
-    QCOMPARE(rec->cues.size(), cues);
-    QVERIFY(rec->messages.isEmpty());
-}
-
 void TestPanel::cuePathIsBesideTheProgram()
 {
     const QString before = QDir::currentPath();
     QDir::setCurrent(QDir::tempPath());
-    click(w->cmd[3]);
-    w->SetThirds(QStringLiteral("2/3"));
+    run(*w, QStringLiteral("3 D"));
     QDir::setCurrent(before);
     const QString dir = QApplication::applicationDirPath();
     QCOMPARE(rec->cuePaths, QStringList({dir + "/kavlo1.wav", dir + "/kavlo2.wav"}));
-    QCOMPARE(rec->cues, QList<Cue>({Cue::Digit, Cue::Function}));
 }
 
 void TestPanel::clearing_data()
@@ -239,10 +189,9 @@ void TestPanel::clearing()
     arrange(state);
     rec->cues.clear();
 
-    // C empties the entry and its two variables, and touches nothing else.
+    // C empties the entry and touches nothing else.
     QStringList expected = snapshot(*w);
     expected.replaceInStrings(QRegularExpression("^lblInput=.*"), QStringLiteral("lblInput="));
-    expected.last() = QStringLiteral("inputLength=0 previousInput=");
     click(w->cmdCan);
     QCOMPARE(snapshot(*w), expected);
     click(w->cmdCan);
@@ -259,79 +208,6 @@ void TestPanel::clearing()
     QVERIFY(rec->messages.isEmpty());
 }
 
-void TestPanel::setThirds_data()
-{
-    QTest::addColumn<QString>("innings");
-    QTest::addColumn<QString>("thirds");
-    QTest::addColumn<bool>("sound");
-    QTest::addColumn<bool>("accepted");
-
-    QTest::newRow("0/3 over 0") << "0" << "0/3" << true << false;
-    QTest::newRow("0/3 over 00") << "00" << "0/3" << true << false;
-    QTest::newRow("0/3 over 00000") << "00000" << "0/3" << true << false;
-    QTest::newRow("1/3 over 0") << "0" << "1/3" << true << true;
-    QTest::newRow("2/3 over 00") << "00" << "2/3" << true << true;
-    QTest::newRow("0/3 over 9") << "9" << "0/3" << true << true;
-    QTest::newRow("0/3 over 009") << "009" << "0/3" << true << true;
-    QTest::newRow("1/3 over 180") << "180" << "1/3" << true << true;
-    QTest::newRow("2/3 sound off") << "8" << "2/3" << false << true;
-    QTest::newRow("0/3 over 0 sound off") << "0" << "0/3" << false << false;
-}
-
-void TestPanel::setThirds()
-{
-    QFETCH(QString, innings);
-    QFETCH(QString, thirds);
-    QFETCH(bool, sound);
-    QFETCH(bool, accepted);
-
-    w->nmuSound->setChecked(sound);
-    run(*w, innings + QStringLiteral(" I"));
-    const QStringList before = snapshot(*w);
-    rec->cues.clear();
-
-    QPushButton *key = thirds == QLatin1String("0/3") ? w->cmd03 : thirds == QLatin1String("1/3") ? w->cmd13 : w->cmd23;
-    click(key);
-
-    if (!accepted) {
-        QCOMPARE(rec->messages,
-                 QList<Message>({{w.get(), QStringLiteral("投球回数が０なのでもし自責点があると防御率は無限大です。"),
-                                  Critical, QStringLiteral("Kavlo")}}));
-        QCOMPARE(snapshot(*w), before);
-        QVERIFY(rec->cues.isEmpty());
-        // The user can still pick another fraction.
-        click(w->cmd13);
-        QCOMPARE(w->lblB->text(), QStringLiteral("1/3"));
-        return;
-    }
-    QVERIFY(rec->messages.isEmpty());
-    QCOMPARE(w->lblB->text(), thirds);
-    QCOMPARE(w->comJiseki->text(), QStringLiteral("自責点 (&J)"));
-    QVERIFY(w->comJiseki->isEnabled());
-    for (QPushButton *digit : w->cmd)
-        QVERIFY(digit->isEnabled());
-    QVERIFY(!w->cmd03->isEnabled() && !w->cmd13->isEnabled() && !w->cmd23->isEnabled());
-    QVERIFY(!w->cmdDaritu->isEnabled() && !w->cmdSyoritu->isEnabled());
-    QCOMPARE(w->lblA->text(), innings);
-    QCOMPARE(rec->cues, sound ? QList<Cue>({Cue::Function}) : QList<Cue>());
-}
-
-void TestPanel::lockDigitKeys()
-{
-    clickDigits(*w, QStringLiteral("12"));
-    QStringList expected = snapshot(*w);
-    for (QString &line : expected) {
-        if (QRegularExpression(QStringLiteral("^cmd\\d=")).match(line).hasMatch())
-            line.replace(QLatin1String(" on"), QLatin1String(" off"));
-    }
-    rec->cues.clear();
-    w->LockDigitKeys();
-    QCOMPARE(snapshot(*w), expected);
-    QVERIFY(rec->cues.isEmpty());
-    click(w->cmd[5]);  // a disabled key delivers nothing
-    QCOMPARE(w->lblInput->text(), QStringLiteral("12"));
-}
-
 void TestPanel::soundSwitch()
 {
     const QStringList before = snapshot(*w);
@@ -339,7 +215,7 @@ void TestPanel::soundSwitch()
     QVERIFY(!w->nmuSound->isChecked());
     clickDigits(*w, QStringLiteral("12"));
     arrange(QStringLiteral("Awaiting thirds"));
-    click(w->cmd23);
+    click(w->thirdsKeys[2]);
     QVERIFY(rec->cues.isEmpty());
 
     click(w->cmdAC);
@@ -347,24 +223,24 @@ void TestPanel::soundSwitch()
     w->nmuSound->trigger();
     QCOMPARE(snapshot(*w), before);
     QVERIFY(rec->cues.isEmpty());
-    click(w->cmd[8]);
+    click(w->digitKeys[8]);
     QCOMPARE(rec->cues, QList<Cue>({Cue::Digit}));
 }
 
 void TestPanel::realMessageBox_data()
 {
-    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("asked");
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("icon");
     QTest::addColumn<QString>("shownTitle");
-    QTest::newRow("stop") << 16 << "Kavlo" << int(QMessageBox::Critical) << "Kavlo";
-    QTest::newRow("exclamation") << 48 << "Kavlo" << int(QMessageBox::Warning) << "Kavlo";
-    QTest::newRow("no icon, no title") << 0 << "" << int(QMessageBox::NoIcon) << "KAVLO";
+    QTest::newRow("stop") << int(MessageIcon::Stop) << "Kavlo" << int(QMessageBox::Critical) << "Kavlo";
+    QTest::newRow("exclamation") << int(MessageIcon::Exclamation) << "Kavlo" << int(QMessageBox::Warning) << "Kavlo";
+    QTest::newRow("no icon, no title") << int(MessageIcon::None) << "" << int(QMessageBox::NoIcon) << "KAVLO";
 }
 
 void TestPanel::realMessageBox()
 {
-    QFETCH(int, style);
+    QFETCH(int, asked);
     QFETCH(QString, title);
     QFETCH(int, icon);
     QFETCH(QString, shownTitle);
@@ -384,7 +260,7 @@ void TestPanel::realMessageBox()
         QCOMPARE(seen->parentWidget(), w.get());
         seen->accept();
     });
-    MsgBox(w.get(), QStringLiteral("テスト"), MsgStyle(style), title);
+    showMessage(w.get(), QStringLiteral("テスト"), MessageIcon(asked), title);
     QVERIFY(seen);
     QCOMPARE(seenTitle, shownTitle);
     rec = std::make_unique<Recorder>();

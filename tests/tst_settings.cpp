@@ -2,8 +2,8 @@
 // on the way out, and damaged stores that must not stop the program.
 #include "support.h"
 
-#include "panel/kavlo.h"
-#include "shell/ver.h"
+#include "window/mainwindow.h"
+#include "window/versiondialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -94,14 +94,14 @@ void TestSettings::init()
 void TestSettings::cleanup()
 {
     rec.reset();
-    Ver::Unload();
+    VersionDialog::closeOpen();
     QFile::remove(storePath());
     QDir().rmdir(QFileInfo(storePath()).path());
 }
 
 void TestSettings::firstRun()
 {
-    kavlo w;
+    MainWindow w;
     QVERIFY(w.nmuSound->isChecked());
     QVERIFY(!w.testAttribute(Qt::WA_Moved));  // the window system places it
     QVERIFY(!QFile::exists(storePath()));  // nothing is written at start
@@ -110,7 +110,7 @@ void TestSettings::firstRun()
 void TestSettings::savedPositionIsApplied()
 {
     writeStore("[Startup]\nX=200\nY=150\n");
-    kavlo w;
+    MainWindow w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QTRY_COMPARE(w.frameGeometry().topLeft(), QPoint(200, 150));
@@ -131,7 +131,7 @@ void TestSettings::positionComesBack()
     QFETCH(QPoint, where);
     QFETCH(bool, minimised);
     {
-        kavlo w;
+        MainWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.move(where);
@@ -144,7 +144,7 @@ void TestSettings::positionComesBack()
     }
     QCOMPARE(stored("Startup/X"), QString::number(where.x()));
     QCOMPARE(stored("Startup/Y"), QString::number(where.y()));
-    kavlo again;
+    MainWindow again;
     again.show();
     QVERIFY(QTest::qWaitForWindowExposed(&again));
     QVERIFY(!again.isMinimized());
@@ -154,14 +154,14 @@ void TestSettings::positionComesBack()
 void TestSettings::soundIsSavedOnlyOnTheWayOut()
 {
     {
-        kavlo w;
+        MainWindow w;
         w.show();
         w.nmuSound->trigger();
         QVERIFY(!QFile::exists(storePath()));  // switching writes nothing yet
         w.close();
     }
     QVERIFY(readStore().contains("[sound]\na=False\n"));
-    kavlo again;
+    MainWindow again;
     QVERIFY(!again.nmuSound->isChecked());
     again.nmuSound->trigger();
     again.close();
@@ -170,7 +170,7 @@ void TestSettings::soundIsSavedOnlyOnTheWayOut()
 
 void TestSettings::exitSavesOnceAndClosesTheDialog()
 {
-    kavlo w;
+    MainWindow w;
     CloseSpy spy;
     w.installEventFilter(&spy);
     w.show();
@@ -179,12 +179,12 @@ void TestSettings::exitSavesOnceAndClosesTheDialog()
     QTRY_COMPARE(w.frameGeometry().topLeft(), QPoint(40, 50));
     w.nmuSound->trigger();
     w.nmuVer->trigger();
-    QVERIFY(Ver::instance());
+    QVERIFY(VersionDialog::instance());
 
     QTimer::singleShot(0, w.nmuExit, &QAction::trigger);
     QCOMPARE(QApplication::exec(), 0);  // the program's event loop ends
     QCOMPARE(spy.closes, 0);  // without a close request, which would save again
-    QVERIFY(!Ver::instance());
+    QVERIFY(!VersionDialog::instance());
     QCOMPARE(stored("sound/a"), QStringLiteral("False"));
     QCOMPARE(stored("Startup/X"), QStringLiteral("40"));
     QCOMPARE(stored("Startup/Y"), QStringLiteral("50"));
@@ -192,17 +192,17 @@ void TestSettings::exitSavesOnceAndClosesTheDialog()
 
 void TestSettings::closingLeavesTheDialogOpen()
 {
-    kavlo w;
+    MainWindow w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.nmuVer->trigger();
-    QPointer<Ver> dialog = Ver::instance();
+    QPointer<VersionDialog> dialog = VersionDialog::instance();
     QVERIFY(dialog);
     bool dialogOpenAfterClose = false;
     QTimer::singleShot(0, &w, [&] {
         w.close();
         dialogOpenAfterClose = dialog && dialog->isVisible();
-        QTimer::singleShot(50, dialog, &Ver::Command1_Click);
+        QTimer::singleShot(50, dialog, &VersionDialog::okClicked);
     });
     // The program ends once its last window, the dialog, is closed.
     QCOMPARE(QApplication::exec(), 0);
@@ -241,12 +241,12 @@ void TestSettings::damagedStores()
 
     writeStore(content);
     {
-        kavlo w;
+        MainWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.nmuSound->isChecked(), sound);
         QCOMPARE(w.testAttribute(Qt::WA_Moved), moved);
-        click(w.cmd[4]);  // and it works
+        click(w.digitKeys[4]);  // and it works
         QCOMPARE(w.lblInput->text(), QStringLiteral("4"));
         w.close();
     }

@@ -1,8 +1,8 @@
 // The version dialog: one instance, its focus and keys, and every way to close it.
 #include "support.h"
 
-#include "panel/kavlo.h"
-#include "shell/ver.h"
+#include "window/mainwindow.h"
+#include "window/versiondialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,12 +17,12 @@ class TestVer : public WindowTest
 {
     Q_OBJECT
 
-    Ver *open();
+    VersionDialog *open();
 
 private slots:
     void cleanup()
     {
-        Ver::Unload();
+        VersionDialog::closeOpen();
         closeWindow();
     }
 
@@ -34,10 +34,10 @@ private slots:
     void mainWindowStaysUsable();
 };
 
-Ver *TestVer::open()
+VersionDialog *TestVer::open()
 {
     w->nmuVer->trigger();
-    Ver *v = Ver::instance();
+    VersionDialog *v = VersionDialog::instance();
     if (v && !QTest::qWaitForWindowActive(v))
         return nullptr;
     return v;
@@ -45,8 +45,8 @@ Ver *TestVer::open()
 
 void TestVer::opensWithItsContents()
 {
-    QVERIFY(!Ver::instance());
-    Ver *v = open();
+    QVERIFY(!VersionDialog::instance());
+    VersionDialog *v = open();
     QVERIFY(v);
     QCOMPARE(v->windowTitle(), QStringLiteral("バ\uff0dジョン情報"));
     QVERIFY(!v->parentWidget());  // modeless, owned by no window
@@ -74,7 +74,7 @@ void TestVer::opensWithItsContents()
 
 void TestVer::onlyOneAtATime()
 {
-    Ver *first = open();
+    VersionDialog *first = open();
     QVERIFY(first);
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
@@ -82,13 +82,13 @@ void TestVer::onlyOneAtATime()
     QCOMPARE(QApplication::activeWindow(), first);
     int shown = 0;
     for (QWidget *t : QApplication::topLevelWidgets())
-        shown += qobject_cast<Ver *>(t) && t->isVisible();
+        shown += qobject_cast<VersionDialog *>(t) && t->isVisible();
     QCOMPARE(shown, 1);
 }
 
 void TestVer::enterAndEscapeNeedTheFocusOnOk()
 {
-    QPointer<Ver> v = open();
+    QPointer<VersionDialog> v = open();
     QVERIFY(v);
     QTest::keyClick(v->Picture1, Qt::Key_Return);
     QTest::keyClick(v->Picture1, Qt::Key_Enter);
@@ -115,7 +115,7 @@ void TestVer::closingRoutes_data()
 void TestVer::closingRoutes()
 {
     QFETCH(QString, route);
-    QPointer<Ver> v = open();
+    QPointer<VersionDialog> v = open();
     QVERIFY(v);
     if (route == QLatin1String("click")) {
         click(v->Command1);
@@ -126,10 +126,10 @@ void TestVer::closingRoutes()
         v->close();
     }
     QTRY_VERIFY(!v);  // unloaded, not just hidden
-    QVERIFY(!Ver::instance());
+    QVERIFY(!VersionDialog::instance());
 
     // Opened again, it is made afresh in its opening state.
-    Ver *again = open();
+    VersionDialog *again = open();
     QVERIFY(again);
     QCOMPARE(QApplication::focusWidget(), again->Picture1);
     QCOMPARE(again->geometry().center(), w->geometry().center());
@@ -141,13 +141,13 @@ void TestVer::mainWindowStaysUsable()
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
     QTest::keyClick(QApplication::focusWidget(), '7');
-    click(w->cmd[3]);
+    click(w->digitKeys[3]);
     QCOMPARE(w->lblInput->text(), QStringLiteral("73"));
-    QVERIFY(Ver::instance()->isVisible());
+    QVERIFY(VersionDialog::instance()->isVisible());
 
     // Keys typed into the dialog stay there.
-    Ver::instance()->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(Ver::instance()));
+    VersionDialog::instance()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(VersionDialog::instance()));
     QTest::keyClick(QApplication::focusWidget(), '5');
     QCOMPARE(w->lblInput->text(), QStringLiteral("73"));
 }

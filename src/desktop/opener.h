@@ -7,4 +7,4 @@
 // viewer. The result is above 32 when the document was handed to a viewer,
 // or tells why not: 2 when it is not there, 5 when it is not a readable file,
 // 31 when no viewer could be started for it.
-qint32 OpenDocument(const QString &directory, const QString &fileName);
+qint32 openDocument(const QString &directory, const QString &fileName);

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
-qint32 OpenDocument(const QString &directory, const QString &fileName)
+qint32 openDocument(const QString &directory, const QString &fileName)
 {
     const QFileInfo file(directory + QLatin1Char('/') + fileName);
     if (!file.exists())

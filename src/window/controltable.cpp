@@ -16,6 +16,7 @@ using F = FontStyle;
 using B = Face;
 } // namespace
 
+// The statistic keys' captions follow the calculator's state: MainWindow::render writes them.
 const std::array<Control, 32> controls = {{
     {"lblInput", K::Label, "", 840, 240, 972, 372, F::Display, B::Orange, Right, true, "入力画面"},
     {"Label1", K::Label, "入力画面", 0, 360, 852, 252, F::Caption, B::Standard, Right, true, nullptr},
@@ -32,15 +33,15 @@ const std::array<Control, 32> controls = {{
     {"cmd7", K::Button, "7", 120, 1800, 492, 372, F::Digit, B::Standard, None, true, nullptr},
     {"cmd8", K::Button, "8", 840, 1800, 492, 372, F::Digit, B::Standard, None, true, nullptr},
     {"cmd9", K::Button, "9", 1560, 1800, 492, 372, F::Digit, B::Standard, None, true, nullptr},
-    {"cmdSyoritu", K::Button, "勝 (&W)", 2280, 1800, 1212, 372, F::Key, B::Standard, None, true, nullptr},
+    {"cmdSyoritu", K::Button, "", 2280, 1800, 1212, 372, F::Key, B::Standard, None, true, nullptr},
     {"cmd4", K::Button, "4", 120, 2280, 492, 372, F::Digit, B::Standard, None, true, nullptr},
     {"cmd5", K::Button, "5", 840, 2280, 492, 372, F::Digit, B::Standard, None, true, nullptr},
     {"cmd6", K::Button, "6", 1560, 2280, 492, 372, F::Digit, B::Standard, None, true, nullptr},
-    {"cmdDaritu", K::Button, "打数 (&D)", 2280, 2280, 1212, 372, F::Key, B::Standard, None, true, nullptr},
+    {"cmdDaritu", K::Button, "", 2280, 2280, 1212, 372, F::Key, B::Standard, None, true, nullptr},
     {"cmd1", K::Button, "1", 120, 2760, 492, 372, F::Digit, B::Standard, None, true, nullptr},
     {"cmd2", K::Button, "2", 840, 2760, 492, 372, F::Digit, B::Standard, None, true, nullptr},
     {"cmd3", K::Button, "3", 1560, 2760, 492, 372, F::Digit, B::Standard, None, true, nullptr},
-    {"comJiseki", K::Button, "回 (&I)", 2280, 2760, 1212, 372, F::Key, B::Standard, None, true, nullptr},
+    {"comJiseki", K::Button, "", 2280, 2760, 1212, 372, F::Key, B::Standard, None, true, nullptr},
     {"cmd0", K::Button, "0", 120, 3240, 492, 612, F::Digit, B::Standard, None, true, nullptr},
     {"cmdAC", K::Button, "AC (&A)", 720, 3240, 852, 612, F::Key, B::Standard, None, true, nullptr},
     {"Label6", K::Label, "F5", 1680, 3240, 492, 252, F::Caption, B::Standard, Centre, true, nullptr},

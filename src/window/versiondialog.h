@@ -7,24 +7,24 @@
 class QLabel;
 class QPushButton;
 
-class Ver : public QWidget
+class VersionDialog : public QWidget
 {
     Q_OBJECT
 
 public:
     // Opens the dialog, centred over mainWindow when it is created, or brings
     // the open one to the front.
-    static void Open(const QWidget *mainWindow);
+    static void open(const QWidget *mainWindow);
     // Closes and destroys the dialog if it is open.
-    static void Unload();
+    static void closeOpen();
     // The open dialog, or null.
-    static Ver *instance();
+    static VersionDialog *instance();
 
-    void Command1_Click();
+    void okClicked();
 
     QLabel *Picture1, *Label1, *Label2, *Label3;
     QPushButton *Command1;
 
 private:
-    Ver();
+    VersionDialog();
 };

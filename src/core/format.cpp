@@ -4,7 +4,7 @@
 
 #include <charconv>
 
-QString FormatResult(float value, int decimals)
+QString formatResult(float value, int decimals)
 {
     char buffer[64];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed).ptr;

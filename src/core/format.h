@@ -10,4 +10,4 @@
 // away from zero. Rounding the float's exact binary value instead would show
 // 247/2000 (0.1235) as 0.123, and a seven-digit rendering would show
 // 1349986.5 as 1349986.00.
-QString FormatResult(float value, int decimals);
+QString formatResult(float value, int decimals);

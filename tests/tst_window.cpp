@@ -1,6 +1,8 @@
-// Where the keyboard focus lands after each step of each statistic, and what
-// the panel shows while a message box is open. Controls are found by their
-// object names, as tools outside the program find them.
+// What the window shows in each state of each statistic: displays, captions,
+// enabled keys, the messages it shows and the cues it plays, where the
+// keyboard focus lands after each step, and what the panel shows while a
+// message box is open. Controls are found by their object names, as tools
+// outside the program find them.
 #include "support.h"
 
 #include <QApplication>
@@ -8,7 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
-class TestFocus : public WindowTest
+class TestWindow : public WindowTest
 {
     Q_OBJECT
 
@@ -18,15 +20,21 @@ class TestFocus : public WindowTest
     void play(const QString &token);
 
 private slots:
+    void rendered_data();
+    void rendered();
+    void messages_data();
+    void messages();
     void focusAfterEachStep_data();
     void focusAfterEachStep();
+    void focusMovesAtMostOnce_data();
+    void focusMovesAtMostOnce();
     void panelWhileAMessageIsOpen_data();
     void panelWhileAMessageIsOpen();
 };
 
 // The displays, the captions beside them, each statistic key's caption with
 // + or - for enabled, and the digit and thirds keys (+ all on, - all off).
-QString TestFocus::panel() const
+QString TestWindow::panel() const
 {
     QStringList parts;
     for (const char *name : {"lblInput", "lblA", "lblB", "lblC", "lblD", "Label2", "Label3", "Label4", "Label5"})
@@ -49,7 +57,7 @@ QString TestFocus::panel() const
 // which gives the clicked key the focus. p:X presses key X as its access key
 // does, leaving the focus where it is; t:123 types digits and F5 F6 F7 are
 // typed function keys, both into the focused control; @name moves the focus.
-void TestFocus::play(const QString &token)
+void TestWindow::play(const QString &token)
 {
     static const QHash<QString, QString> keys = {
         {"D", "cmdDaritu"}, {"H", "cmdDaritu"}, {"W", "cmdSyoritu"}, {"L", "cmdSyoritu"}, {"I", "comJiseki"},
@@ -73,7 +81,82 @@ void TestFocus::play(const QString &token)
     }
 }
 
-void TestFocus::focusAfterEachStep_data()
+void TestWindow::rendered_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("cues");  // d digit, f function, with Sound on
+
+    const struct {
+        const char *script, *panel, *cues;
+    } rows[] = {
+        {"", "|||||||||打数 (&D)+|勝 (&W)+|回 (&I)+|digits+|thirds-", ""},
+        {"10", "10|||||||||打数 (&D)+|勝 (&W)+|回 (&I)+|digits+|thirds-", "dd"},
+        {"123456", "12345|||||||||打数 (&D)+|勝 (&W)+|回 (&I)+|digits+|thirds-", "ddddd"},
+        // Batting average.
+        {"10 D", "|10||||打数||||安打 (&H)+|勝 (&W)-|回 (&I)-|digits+|thirds-", "ddf"},
+        {"10 D 3", "3|10||||打数||||安打 (&H)+|勝 (&W)-|回 (&I)-|digits+|thirds-", "ddfd"},
+        {"10 D 3 D", "|10||3|0.300|打数||安打|打率|安打 (&H)-|勝 (&W)-|回 (&I)-|digits-|thirds-", "ddfdf"},
+        {"10 D 3 D C", "|10||3|0.300|打数||安打|打率|安打 (&H)-|勝 (&W)-|回 (&I)-|digits-|thirds-", "ddfdf"},
+        {"3 D 4 D", "|3||||打数||||安打 (&H)+|勝 (&W)-|回 (&I)-|digits+|thirds-", "dfd"},
+        {"00 D 0 D", "|||||||||打数 (&D)+|勝 (&W)+|回 (&I)+|digits+|thirds-", "ddfd"},
+        // Winning percentage.
+        {"3 W", "|3||||勝||||打数 (&D)-|敗 (&L)+|回 (&I)-|digits+|thirds-", "df"},
+        {"3 W 1 W", "|3||1|0.750|勝||敗|勝率|打数 (&D)-|敗 (&L)-|回 (&I)-|digits-|thirds-", "dfdf"},
+        // Earned-run average.
+        {"9 I", "|9||||投球回数|回と|||打数 (&D)-|勝 (&W)-|回 (&I)-|digits-|thirds+", "df"},
+        {"0 I 0/3", "|0||||投球回数|回と|||打数 (&D)-|勝 (&W)-|回 (&I)-|digits-|thirds+", "df"},
+        {"9 I 2/3", "|9|2/3|||投球回数|回と|||打数 (&D)-|勝 (&W)-|自責点 (&J)+|digits+|thirds-", "dff"},
+        {"9 I 2/3 1 I", "|9|2/3|1|0.93|投球回数|回と|自責点|防御率|打数 (&D)-|勝 (&W)-|自責点 (&J)-|digits-|thirds-", "dffdf"},
+        {"9 I 2/3 1 I AC", "|||||||||打数 (&D)+|勝 (&W)+|回 (&I)+|digits+|thirds-", "dffdf"},
+    };
+    for (const auto &r : rows)
+        QTest::newRow(r.script) << QString::fromLatin1(r.script) << QString::fromUtf8(r.panel) << QString::fromLatin1(r.cues);
+}
+
+void TestWindow::rendered()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, panel);
+    QFETCH(QString, cues);
+    run(*w, script);
+    QCOMPARE(this->panel(), panel);
+    QString played;
+    for (Cue cue : rec->cues)
+        played += cue == Cue::Digit ? 'd' : 'f';
+    QCOMPARE(played, cues);
+}
+
+void TestWindow::messages_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<QString>("text");
+
+    const int stop = int(MessageIcon::Stop), exclamation = int(MessageIcon::Exclamation);
+    QTest::newRow("empty entry") << "W" << exclamation << "入力画面に数字を入力して下さい。";
+    QTest::newRow("hits over at-bats") << "3 D 4 D" << stop << "打数より安打の数のほうが多いです。";
+    QTest::newRow("0 at-bats, 0 hits") << "0 D 0 D" << stop << "０打数０安打は打率000です。";
+    QTest::newRow("0 wins, 0 losses") << "0 W 0 W" << stop << "０勝０敗では勝率を計算できません。";
+    QTest::newRow("zero innings") << "0 I 0/3" << stop << "投球回数が０なのでもし自責点があると防御率は無限大です。";
+}
+
+// Each message is the calculator's, in a box owned by the window; the action
+// that ends in it plays no cue.
+void TestWindow::messages()
+{
+    QFETCH(QString, script);
+    QFETCH(int, icon);
+    QFETCH(QString, text);
+    const qsizetype last = script.lastIndexOf(QLatin1Char(' ')) + 1;
+    run(*w, script.left(last));
+    const QList<Cue> before = rec->cues;
+    run(*w, script.mid(last));
+    QCOMPARE(rec->messages, QList<Shown>({{w.get(), text, MessageIcon(icon), QStringLiteral("Kavlo")}}));
+    QCOMPARE(rec->cues, before);
+}
+
+void TestWindow::focusAfterEachStep_data()
 {
     QTest::addColumn<QString>("script");
     QTest::addColumn<QString>("focus");  // after each token of the script
@@ -119,7 +202,7 @@ void TestFocus::focusAfterEachStep_data()
         QTest::newRow(r.name) << QString::fromLatin1(r.script) << QString::fromLatin1(r.focus);
 }
 
-void TestFocus::focusAfterEachStep()
+void TestWindow::focusAfterEachStep()
 {
     QFETCH(QString, script);
     QFETCH(QString, focus);
@@ -131,7 +214,48 @@ void TestFocus::focusAfterEachStep()
     QCOMPARE(seen.join(QLatin1Char(' ')), focus);
 }
 
-void TestFocus::panelWhileAMessageIsOpen_data()
+namespace {
+// Counts the widgets that gain the keyboard focus.
+struct FocusSpy : QObject {
+    int moves = 0;
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        moves += e->type() == QEvent::FocusIn && o->isWidgetType();  // the style sees each one too
+        return false;
+    }
+};
+} // namespace
+
+void TestWindow::focusMovesAtMostOnce_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("moves");
+
+    QTest::newRow("batting result") << "@cmd1 t:10 p:D t:3" << "p:H" << 1;
+    QTest::newRow("ERA innings") << "@cmd1 t:9" << "p:I" << 1;
+    QTest::newRow("thirds by F6") << "9 I @cmd03" << "F6" << 1;
+    QTest::newRow("winning first figure") << "@cmdDaritu t:3" << "p:W" << 1;
+    QTest::newRow("focus not disabled") << "@cmdAC t:10 p:D t:3" << "p:H" << 0;
+}
+
+// A screen reader announces every move of the focus: after an action it
+// moves once, never through the keys the action disables.
+void TestWindow::focusMovesAtMostOnce()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, action);
+    QFETCH(int, moves);
+    for (const QString &token : before.split(QLatin1Char(' ')))
+        play(token);
+    FocusSpy spy;
+    qApp->installEventFilter(&spy);
+    play(action);
+    qApp->removeEventFilter(&spy);
+    QCOMPARE(spy.moves, moves);
+}
+
+void TestWindow::panelWhileAMessageIsOpen_data()
 {
     QTest::addColumn<QString>("script");
     QTest::addColumn<QString>("whileOpen");  // the panel as the last token's message box shows
@@ -157,18 +281,18 @@ void TestFocus::panelWhileAMessageIsOpen_data()
         << "|0||||投球回数|回と|||打数 (&D)-|勝 (&W)-|回 (&I)-|digits-|thirds+";
 }
 
-void TestFocus::panelWhileAMessageIsOpen()
+void TestWindow::panelWhileAMessageIsOpen()
 {
     QFETCH(QString, script);
     QFETCH(QString, whileOpen);
     QFETCH(QString, after);
     QStringList seen;
-    setMsgBoxHandler([&](QWidget *, const QString &, MsgStyle, const QString &) { seen << panel(); });
+    setMessageHandler([&](QWidget *, const QString &, MessageIcon, const QString &) { seen << panel(); });
     for (const QString &token : script.split(QLatin1Char(' ')))
         play(token);
     QCOMPARE(seen, QStringList{whileOpen});
     QCOMPARE(panel(), after);
 }
 
-QTEST_MAIN(TestFocus)
-#include "tst_focus.moc"
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"

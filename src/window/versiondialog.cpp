@@ -1,6 +1,6 @@
-#include "ver.h"
+#include "versiondialog.h"
 
-#include "panel/controltable.h"
+#include "controltable.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -13,11 +13,11 @@ using ControlTable::Face;
 using ControlTable::FontStyle;
 using ControlTable::Kind;
 
-constexpr int VerWidth = 3192;  // client area, in twips
-constexpr int VerHeight = 2376;
+constexpr int ClientWidth = 3192;  // twips
+constexpr int ClientHeight = 2376;
 constexpr Qt::Alignment Left = Qt::AlignLeft | Qt::AlignTop;
 
-const Control verControls[] = {
+const Control controls[] = {
     {"Picture1", Kind::Picture, "", 120, 120, 432, 432, FontStyle::None, Face::Standard, {}, true, "Kavlo"},
     {"Label1", Kind::Label, "Kavlo", 840, 240, 0, 240, FontStyle::Heading, Face::Standard, Left, true, nullptr},
     {"Label2", Kind::Label, "Version 2.0", 840, 720, 1260, 240, FontStyle::Heading, Face::Standard, Left, true, nullptr},
@@ -25,11 +25,11 @@ const Control verControls[] = {
     {"Command1", Kind::Button, "OK", 1080, 1680, 1092, 492, FontStyle::Button, Face::Standard, {}, true, nullptr},
 };
 
-QPointer<Ver> theDialog;
+QPointer<VersionDialog> theDialog;
 
 } // namespace
 
-Ver::Ver()
+VersionDialog::VersionDialog()
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowCloseButtonHint)
 {
@@ -37,9 +37,9 @@ Ver::Ver()
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("バ－ジョン情報"));
     setWindowIcon(QIcon(ControlTable::IconResource));
-    setFixedSize(ControlTable::twipsToPixels(VerWidth, logicalDpiX()), ControlTable::twipsToPixels(VerHeight, logicalDpiY()));
+    setFixedSize(ControlTable::twipsToPixels(ClientWidth, logicalDpiX()), ControlTable::twipsToPixels(ClientHeight, logicalDpiY()));
 
-    const QHash<QString, QWidget *> byName = ControlTable::createControls(verControls, std::size(verControls), this);
+    const QHash<QString, QWidget *> byName = ControlTable::createControls(controls, std::size(controls), this);
     Picture1 = static_cast<QLabel *>(byName.value(QStringLiteral("Picture1")));
     Label1 = static_cast<QLabel *>(byName.value(QStringLiteral("Label1")));
     Label2 = static_cast<QLabel *>(byName.value(QStringLiteral("Label2")));
@@ -52,13 +52,13 @@ Ver::Ver()
     Command1->setAutoDefault(true);
     setTabOrder(Picture1, Command1);
     Picture1->setFocus();
-    connect(Command1, &QPushButton::clicked, this, &Ver::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &VersionDialog::okClicked);
 }
 
-void Ver::Open(const QWidget *mainWindow)
+void VersionDialog::open(const QWidget *mainWindow)
 {
     if (!theDialog) {
-        theDialog = new Ver;
+        theDialog = new VersionDialog;
         QRect r = theDialog->geometry();
         r.moveCenter(mainWindow->geometry().center());
         theDialog->setGeometry(r);
@@ -68,17 +68,17 @@ void Ver::Open(const QWidget *mainWindow)
     theDialog->activateWindow();
 }
 
-void Ver::Unload()
+void VersionDialog::closeOpen()
 {
     delete theDialog;
 }
 
-Ver *Ver::instance()
+VersionDialog *VersionDialog::instance()
 {
     return theDialog;
 }
 
-void Ver::Command1_Click()
+void VersionDialog::okClicked()
 {
     // Hides and destroys the dialog, as its close box does; if it was the
     // program's last window, the program ends.

@@ -8,12 +8,12 @@ class QWidget;
 
 // False where the window system does not let a program read or set the
 // position of its own windows (a Wayland session).
-bool CanPlaceWindows();
+bool canPlaceWindows();
 
 // Called before the application starts: where the user has not chosen a Qt
 // platform and both an X and a Wayland display are there, takes the X one,
 // so that the saved window position works.
-void PreferPlaceableWindowSystem();
+void preferPlaceableWindowSystem();
 
-QRect GetNormalRect(const QWidget *window);
-void SetNormalRect(QWidget *window, const QRect &rect);
+QRect normalRect(const QWidget *window);
+void setNormalRect(QWidget *window, const QRect &rect);

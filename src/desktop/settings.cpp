@@ -13,17 +13,17 @@ QString path(const QString &section, const QString &key)
 
 } // namespace
 
-QString GetSetting(const QString &appName, const QString &section, const QString &key, const QString &defaultValue)
+QString readSetting(const QString &application, const QString &section, const QString &key, const QString &defaultValue)
 {
-    const QSettings store(appName, appName);
+    const QSettings store(application, application);
     const QVariant value = store.value(path(section, key));
     return value.isValid() ? value.toString() : defaultValue;
 }
 
-void SaveSetting(const QString &appName, const QString &section, const QString &key, const QString &value)
+void writeSetting(const QString &application, const QString &section, const QString &key, const QString &value)
 {
     // Each write is saved at once, through a locked temporary file that
     // replaces the old one whole.
-    QSettings store(appName, appName);
+    QSettings store(application, application);
     store.setValue(path(section, key), value);
 }

@@ -1,0 +1,77 @@
+// The computation behind the panel, with no widgets: which statistic is being
+// worked, the step it has reached and the figures as keyed. There is one
+// operation per user action; each changes the state and returns what the
+// window must do besides showing it: a message, a cue, or nothing.
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+enum class Statistic { BattingAverage, WinningPercentage, EarnedRunAverage };
+
+enum class Step {
+    Ready,                 // no statistic begun
+    AwaitingThirds,        // earned-run average: whole innings taken, thirds next
+    AwaitingSecondFigure,  // hits, losses or earned runs next
+    Done,                  // the result is shown; only clearing is left
+};
+
+enum class Cue { None, Digit, Function };
+
+struct Message {
+    enum class Icon { Exclamation, Stop };
+    QString text;
+    Icon icon;
+    QString title;
+    bool operator==(const Message &other) const
+    {
+        return text == other.text && icon == other.icon && title == other.title;
+    }
+};
+
+// What an operation asks of the window once the state has changed.
+struct Outcome {
+    std::optional<Message> message;  // shown before the new state
+    Cue cue = Cue::None;             // played after it, if Sound is on
+};
+
+class Calculator
+{
+public:
+    static constexpr int MaxDigits = 5;
+
+    // The user's actions. A key that the state does not offer does nothing.
+    Outcome enterDigit(int digit);  // 0 to 9, from a key or typed
+    Outcome chooseThirds(int thirds);  // 0, 1 or 2 thirds of an inning
+    Outcome pressStatistic(Statistic statistic);
+    Outcome clearEntry();
+    Outcome clearAll();
+
+    // Which keys the state offers.
+    bool takesDigitKeys() const { return m_step == Step::Ready || m_step == Step::AwaitingSecondFigure; }
+    bool takesThirds() const { return m_step == Step::AwaitingThirds; }
+    bool takesStatistic(Statistic statistic) const;
+
+    std::optional<Statistic> statistic() const { return m_statistic; }
+    Step step() const { return m_step; }
+    // The figures exactly as keyed, leading zeros kept; empty when not taken.
+    const QString &entry() const { return m_entry; }
+    const QString &firstFigure() const { return m_firstFigure; }
+    QString thirds() const;  // "0/3", "1/3", "2/3" or empty
+    const QString &secondFigure() const { return m_secondFigure; }
+    const QString &result() const { return m_result; }
+
+private:
+    Outcome takeFirstFigure(Statistic statistic);
+    Outcome takeSecondFigure();
+    QString takeEntry();
+
+    std::optional<Statistic> m_statistic;  // set exactly when the step is not Ready
+    Step m_step = Step::Ready;
+    QString m_entry;
+    QString m_firstFigure;
+    std::optional<int> m_thirds;
+    QString m_secondFigure;
+    QString m_result;
+};

@@ -1,0 +1,53 @@
+// Keyboard control: the window sees each key before the control with the
+// focus. Typed digits go into the entry, and F5, F6 and F7 stand for the
+// thirds keys.
+#include "mainwindow.h"
+
+#include <QKeyEvent>
+#include <QMenuBar>
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    // Qt offers a key to the focus widget first and then to each parent that
+    // ignores it; the application filter sees every one of those deliveries,
+    // and keys meant for other windows (message boxes, the version dialog).
+    // The menu bar, when Alt has given it the keyboard, keeps its keys too.
+    QWidget *first = focusWidget() ? focusWidget() : this;
+    if (watched != first || first->window() != this || first == menuBar())
+        return false;
+
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (event->type() == QEvent::KeyRelease) {
+        if (!key->isAutoRepeat())
+            keyReleased(key->key());
+        return false;
+    }
+    // Typed characters: as on any desktop, a Ctrl or Alt chord types none.
+    const QString text = key->text();
+    if (text.size() != 1 || !text[0].isPrint() || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    // Space stays with the focused key, which it presses: there it is a key, not a character.
+    return characterTyped(text[0]) && key->key() != Qt::Key_Space;
+}
+
+// While the thirds are awaited every typed character is used up, so that it
+// reaches no control; otherwise a digit goes into the entry and on to the
+// control, which ignores it.
+bool MainWindow::characterTyped(QChar character)
+{
+    if (m_calculator.takesThirds())
+        return true;
+    if (character >= QLatin1Char('0') && character <= QLatin1Char('9'))
+        digitPressed(character.unicode() - u'0');
+    return false;
+}
+
+// F5, F6 and F7 choose 0/3, 1/3 and 2/3 when they are released, whatever
+// modifier is held.
+void MainWindow::keyReleased(int key)
+{
+    if (key >= Qt::Key_F5 && key <= Qt::Key_F7)
+        thirdsPressed(key - Qt::Key_F5);
+}
