@@ -346,12 +346,7 @@ private:
         }
         if (e.stroke != Event::Down)
             QTest::sendKeyEvent(QTest::Release, target, key, e.text, e.mods);
-        // An access key clicks its button after a short press animation.
-        auto released = [this] {
-            return std::none_of(buttons.begin(), buttons.end(), [](QPushButton *b) { return b->isDown(); });
-        };
-        if ((e.mods & Qt::AltModifier) && !QTest::qWaitFor(released, 3000))
-            qWarning("a button stayed down");
+        // Nothing is waited for: an access key must have pressed its button by now.
     }
 
     Recorder rec;

@@ -1,13 +1,17 @@
 // Keyboard control: the window sees each key before the control with the
-// focus. Typed digits go into the entry, and F5, F6 and F7 stand for the
-// thirds keys.
+// focus. Typed digits go into the entry, F5, F6 and F7 stand for the thirds
+// keys, and a key's access letter presses it at once.
 #include "mainwindow.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QShortcutEvent>
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Shortcut)
+        return accessKeyPressed(watched, event);
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return false;
     // Qt offers a key to the focus widget first and then to each parent that
@@ -50,4 +54,17 @@ void MainWindow::keyReleased(int key)
 {
     if (key >= Qt::Key_F5 && key <= Qt::Key_F7)
         thirdsPressed(key - Qt::Key_F5);
+}
+
+// Qt clicks a button for its access key only after a 100 ms press animation,
+// so that keys typed meanwhile would be taken first; the click comes at once
+// here, and every key is taken in the order it was pressed.
+bool MainWindow::accessKeyPressed(QObject *watched, QEvent *event)
+{
+    auto *button = qobject_cast<QAbstractButton *>(watched);
+    const auto *shortcut = static_cast<QShortcutEvent *>(event);
+    if (!button || button->window() != this || shortcut->isAmbiguous() || shortcut->key() != button->shortcut())
+        return false;
+    button->click();
+    return true;
 }

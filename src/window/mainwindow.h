@@ -60,6 +60,7 @@ private:
     // and a released key.
     bool characterTyped(QChar character);
     void keyReleased(int key);
+    bool accessKeyPressed(QObject *watched, QEvent *event);
 
     void readSettings();
     void writeSettings();
