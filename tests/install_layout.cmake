@@ -1,13 +1,15 @@
 # Installs the build into a scratch prefix and checks what a desktop needs:
-# the program beside its cues and help, the kavlo command, the menu entry and
-# the icon at every size of the icon theme.
+# the program beside its cues and help, the kavlo command, the menu entry,
+# the icon at every size of the icon theme, and the software centre listing
+# that leads to the menu entry.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX} RESULT_VARIABLE rc OUTPUT_QUIET)
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "cmake --install failed")
 endif()
 foreach(file lib/kavlo/kavlo lib/kavlo/kavlo1.wav lib/kavlo/kavlo2.wav lib/kavlo/KAVLO.HTML lib/kavlo/KAVLO.TXT
-             share/applications/kavlo.desktop share/icons/hicolor/scalable/apps/kavlo.svg)
+             share/applications/kavlo.desktop share/icons/hicolor/scalable/apps/kavlo.svg
+             share/metainfo/io.github.kavlo.Kavlo.metainfo.xml)
     if(NOT EXISTS ${PREFIX}/${file})
         message(FATAL_ERROR "not installed: ${file}")
     endif()
@@ -36,5 +38,11 @@ endif()
 execute_process(COMMAND desktop-file-validate ${PREFIX}/share/applications/kavlo.desktop RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "desktop-file-validate refused the menu entry")
+endif()
+# Checks the listing as installed, beside what it names: an unknown desktop
+# file is only a warning there, so warnings count too.
+execute_process(COMMAND appstreamcli validate-tree --no-net --strict ${PREFIX} RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "appstreamcli refused the installed listing")
 endif()
 message(STATUS "installed layout is complete")
