@@ -1,26 +1,22 @@
 # Installs the build into a scratch prefix and checks what a desktop needs:
 # the program beside its cues and help, the kavlo command, the menu entry,
-# the icon at every size of the icon theme, and the software centre listing
-# that leads to the menu entry.
+# the icon at every size of the icon theme, the software centre listing that
+# leads to the menu entry, and the manual page.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX} RESULT_VARIABLE rc OUTPUT_QUIET)
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "cmake --install failed")
 endif()
-foreach(file lib/kavlo/kavlo lib/kavlo/kavlo1.wav lib/kavlo/kavlo2.wav lib/kavlo/KAVLO.HTML lib/kavlo/KAVLO.TXT
-             share/applications/kavlo.desktop share/icons/hicolor/scalable/apps/kavlo.svg
-             share/metainfo/io.github.kavlo.Kavlo.metainfo.xml)
+include(${CMAKE_CURRENT_LIST_DIR}/installed_files.cmake)
+foreach(file ${KAVLO_INSTALLED_FILES})
     if(NOT EXISTS ${PREFIX}/${file})
         message(FATAL_ERROR "not installed: ${file}")
     endif()
 endforeach()
 # A theme looks an icon up by the name of its directory, so each PNG must
 # measure what its directory says: width and height stand at bytes 16 to 23.
-foreach(size 16 22 24 32 48 64 128 256)
+foreach(size ${KAVLO_ICON_SIZES})
     set(file share/icons/hicolor/${size}x${size}/apps/kavlo.png)
-    if(NOT EXISTS ${PREFIX}/${file})
-        message(FATAL_ERROR "not installed: ${file}")
-    endif()
     file(READ ${PREFIX}/${file} header OFFSET 16 LIMIT 8 HEX)
     string(SUBSTRING ${header} 0 8 width)
     string(SUBSTRING ${header} 8 8 height)
