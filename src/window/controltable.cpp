@@ -8,6 +8,20 @@
 namespace ControlTable {
 
 namespace {
+
+// The icon in the picture boxes: the 16-colour 32-pixel image, and the theme's
+// larger drawings of the same ball where the screen has more pixels to the point.
+constexpr int IconSize = 32;
+
+QPixmap pictureIcon(qreal devicePixelRatio)
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/kavlo.png"), QSize(IconSize, IconSize));
+    for (int size : {48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    return icon.pixmap(QSize(IconSize, IconSize), devicePixelRatio);
+}
+
 constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignTop;
 constexpr Qt::Alignment Centre = Qt::AlignHCenter | Qt::AlignTop;
 constexpr Qt::Alignment None = {};
@@ -56,6 +70,14 @@ const std::array<const char *, 19> focusOrder = {
     "cmd1", "cmd2", "cmd3", "cmd4", "cmd5", "cmd6", "cmd7", "cmd8", "cmd9", "cmd0",
     "cmdCan", "cmdSyoritu", "cmdDaritu", "comJiseki", "cmd03", "cmd13", "cmd23", "cmdAC", "Picture1",
 };
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    return icon;
+}
 
 int twipsToPixels(int twips, int dpi)
 {
@@ -112,13 +134,13 @@ QHash<QString, QWidget *> createControls(const Control *table, size_t count, QWi
         } else {
             auto *label = new QLabel(QString::fromUtf8(c->caption), client);
             label->setAlignment(c->align);
+            if (c->face != Face::Standard || c->kind == Kind::Picture)
+                label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
             if (c->kind == Kind::Picture) {
-                label->setPixmap(QPixmap(IconResource));
+                label->setPixmap(pictureIcon(client->devicePixelRatioF()));
                 label->setAlignment(Qt::AlignCenter);
                 label->setFocusPolicy(Qt::StrongFocus);
             }
-            if (c->face != Face::Standard || c->kind == Kind::Picture)
-                label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
             if (c->face != Face::Standard) {
                 QPalette p = label->palette();
                 p.setColor(QPalette::Window, c->face == Face::Orange ? QColor(255, 224, 192) : QColor(Qt::white));
@@ -128,7 +150,13 @@ QHash<QString, QWidget *> createControls(const Control *table, size_t count, QWi
             w = label;
         }
         w->setObjectName(QString::fromLatin1(c->name));
-        w->setGeometry(toPixels(*c, dpiX, dpiY));
+        QRect r = toPixels(*c, dpiX, dpiY);
+        if (c->kind == Kind::Picture) {
+            // Below 120 DPI the twips would make the box smaller than the icon in its frame.
+            const int frame = static_cast<QFrame *>(w)->frameWidth();
+            r.setSize(r.size().expandedTo(QSize(IconSize + 2 * frame, IconSize + 2 * frame)));
+        }
+        w->setGeometry(r);
         if (c->font != FontStyle::None)
             w->setFont(font(c->font));
         w->setEnabled(c->enabled);

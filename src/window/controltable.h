@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QIcon>
 #include <QHash>
 #include <QRect>
 #include <QString>
@@ -26,7 +27,6 @@ struct Control {
     const char *role;  // accessible name of a display; buttons take theirs from the caption
 };
 
-inline const QString IconResource = QStringLiteral(":/kavlo.png");
 
 // Client area of the main window, in twips.
 inline constexpr int ClientWidth = 3672;
@@ -34,6 +34,9 @@ inline constexpr int ClientHeight = 4104;
 
 extern const std::array<Control, 32> controls;
 extern const std::array<const char *, 19> focusOrder;
+
+// The window icon: the ball at every size of the desktop's icon theme.
+QIcon applicationIcon();
 
 // Twips are 1/1440 inch; this is the one place where they become pixels.
 int twipsToPixels(int twips, int dpi);

@@ -65,7 +65,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("kavlo"));
     setWindowTitle(QStringLiteral("KavloVer2.0"));
-    setWindowIcon(QIcon(ControlTable::IconResource));
+    setWindowIcon(ControlTable::applicationIcon());
     createControls();
     createMenus();
     connectActions();

@@ -36,7 +36,7 @@ VersionDialog::VersionDialog()
     setObjectName(QStringLiteral("Ver"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("バ－ジョン情報"));
-    setWindowIcon(QIcon(ControlTable::IconResource));
+    setWindowIcon(ControlTable::applicationIcon());
     setFixedSize(ControlTable::twipsToPixels(ClientWidth, logicalDpiX()), ControlTable::twipsToPixels(ClientHeight, logicalDpiY()));
 
     const QHash<QString, QWidget *> byName = ControlTable::createControls(controls, std::size(controls), this);
