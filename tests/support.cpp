@@ -80,6 +80,16 @@ QString panelState(const MainWindow &w)
            + QStringLiteral(" | digits") + keys(w.digitKeys) + QStringLiteral(" thirds") + keys(w.thirdsKeys);
 }
 
+QPalette darkScheme()
+{
+    const QColor face(49, 54, 59), text(239, 240, 241), base(35, 38, 41), dimmed(110, 113, 117);
+    QPalette p(text, face, face.lighter(130), face.darker(150), face.darker(120), text, Qt::white, base, face);
+    p.setColor(QPalette::Highlight, QColor(61, 174, 233));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, dimmed);
+    return p;
+}
+
 void run(MainWindow &w, const QString &script)
 {
     const QHash<QString, QPushButton *> keys = {

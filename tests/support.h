@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPalette>
 #include <QStringList>
 #include <QTimer>
 
@@ -58,6 +59,9 @@ QStringList snapshot(const MainWindow &w);
 // statistic key's caption with + or - for enabled, and the digit and thirds
 // keys (+ all enabled, - all disabled).
 QString panelState(const MainWindow &w);
+
+// A dark colour scheme of the kind desktops offer: light text on dark faces.
+QPalette darkScheme();
 
 // Plays a script of mouse clicks, tokens separated by spaces: a number clicks
 // its digits, D, W and I the three statistic keys, 0/3 1/3 2/3 the thirds

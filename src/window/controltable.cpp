@@ -142,8 +142,11 @@ QHash<QString, QWidget *> createControls(const Control *table, size_t count, QWi
                 label->setFocusPolicy(Qt::StrongFocus);
             }
             if (c->face != Face::Standard) {
+                // The faces stay light in a dark colour scheme too, whose text
+                // colour is light: the figures are drawn in black on them.
                 QPalette p = label->palette();
                 p.setColor(QPalette::Window, c->face == Face::Orange ? QColor(255, 224, 192) : QColor(Qt::white));
+                p.setColor(QPalette::WindowText, Qt::black);
                 label->setPalette(p);
                 label->setAutoFillBackground(true);
             }
