@@ -1,0 +1,21 @@
+// Makes a screenshot for the README: the window after an earned-run average,
+// in a light or a dark colour scheme.
+//   screenshot light|dark FILE.png
+#include "support.h"
+
+#include <QApplication>
+#include <QStyle>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 3)
+        return 2;
+    prepareApplication();
+    Recorder quiet;  // no sound, no settings of the user's
+    QApplication::setPalette(qstrcmp(argv[1], "dark") == 0 ? darkScheme() : QApplication::style()->standardPalette());
+    MainWindow w;
+    w.show();
+    run(w, QStringLiteral("180 I 1/3 50 I"));
+    return w.grab().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+}
