@@ -68,6 +68,7 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowIcon(QIcon(ControlTable::IconResource));
     createControls();
     createMenus();
+    createCopyMenus();
     connectActions();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     render();
