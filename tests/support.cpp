@@ -1,5 +1,6 @@
 #include "support.h"
 
+#include "desktop/alert.h"
 #include "desktop/cues.h"
 
 #include <QAction>
@@ -32,12 +33,14 @@ Recorder::Recorder()
         cues.append(path.endsWith(QLatin1String("/kavlo1.wav")) ? Cue::Digit : Cue::Function);
         cuePaths.append(path);
     });
+    setAlertHandler([this] { ++alerts; });
 }
 
 Recorder::~Recorder()
 {
     setMessageHandler({});
     Cues::setPlayer({});
+    setAlertHandler({});
 }
 
 ModalWatchdog::ModalWatchdog()

@@ -1,5 +1,6 @@
-// Shared by the tests: a recorder that stands in for the message box and the
-// cue player, and a watchdog that closes any real modal box that appears.
+// Shared by the tests: a recorder that stands in for the message box, the
+// cue player and the desktop's alert, and a watchdog that closes any real
+// modal box that appears.
 #pragma once
 
 #include "core/calculator.h"
@@ -37,6 +38,7 @@ public:
     QList<Shown> messages;
     QList<Cue> cues;  // Digit for kavlo1.wav, Function for kavlo2.wav
     QStringList cuePaths;
+    int alerts = 0;  // the desktop's alert sounds
     int count(Cue cue) const { return int(cues.count(cue)); }
 };
 

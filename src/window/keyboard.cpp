@@ -1,6 +1,7 @@
 // Keyboard control: the window sees each key before the control with the
 // focus. Typed digits go into the entry, F5, F6 and F7 stand for the thirds
-// keys, and a key's access letter presses it at once.
+// keys, a key's access letter presses it at once, and the clipboard keys copy
+// and paste (clipboard.cpp).
 #include "mainwindow.h"
 
 #include <QAbstractButton>
@@ -28,6 +29,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             keyReleased(key->key());
         return false;
     }
+    if (clipboardKeyPressed(*key))
+        return true;
     // Typed characters: as on any desktop, a Ctrl or Alt chord types none.
     const QString text = key->text();
     if (text.size() != 1 || !text[0].isPrint() || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))

@@ -68,6 +68,7 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowIcon(ControlTable::applicationIcon());
     createControls();
     createMenus();
+    createCopyMenus();
     connectActions();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     render();

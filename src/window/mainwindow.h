@@ -11,6 +11,7 @@
 #include <array>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -31,6 +32,8 @@ public:
     void exitChosen();
     void helpChosen(const QString &document);
     void versionChosen();
+    void copyPressed();   // the result, or the entry when there is none
+    void pastePressed();  // a whole number from the clipboard, keyed digit by digit
 
     // The controls, by the names that tools outside the program find them by.
     QLabel *lblInput, *lblA, *lblB, *lblC, *lblD;
@@ -61,6 +64,8 @@ private:
     bool characterTyped(QChar character);
     void keyReleased(int key);
     bool accessKeyPressed(QObject *watched, QEvent *event);
+    bool clipboardKeyPressed(const QKeyEvent &key);
+    void createCopyMenus();
 
     void readSettings();
     void writeSettings();

@@ -1,0 +1,310 @@
+// Figures in and out through the real clipboard: what Ctrl+C and each
+// display's context menu copy in each state, what Ctrl+V and Shift+Insert key
+// from each text in each state, and that the keys act whatever control has
+// the focus, but never in another window.
+#include "support.h"
+
+#include "window/versiondialog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTest>
+
+namespace {
+
+// On the clipboard before each action, so that an action that copies nothing can be told apart.
+const QString Before = QStringLiteral("(before)");
+
+QClipboard *clipboard()
+{
+    return QGuiApplication::clipboard();
+}
+
+QWidget *focused()
+{
+    return QApplication::focusWidget();
+}
+
+void pressCopy(QWidget *target = focused())
+{
+    QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
+}
+
+void pressPaste(QWidget *target = focused(), bool shiftInsert = false)
+{
+    if (shiftInsert)
+        QTest::keyClick(target, Qt::Key_Insert, Qt::ShiftModifier);
+    else
+        QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+}
+
+// The states the tables start from, as scripts for run(); t:42 types 4 and 2.
+const struct State {
+    const char *name, *script;
+} Ready{"Ready", ""}, Thirds{"thirds awaited", "9 I"}, Result{"result", "10 D 3 D"},
+    AfterResult{"result, then typed digits", "10 D 3 D t:42"};
+
+} // namespace
+
+class TestClipboard : public WindowTest
+{
+    Q_OBJECT
+
+    void enter(const QString &script)
+    {
+        for (const QString &token : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (token.startsWith(QLatin1String("t:")))
+                QTest::keyClicks(focused(), token.mid(2));
+            else
+                run(*w, token);
+        }
+        clipboard()->setText(Before);
+    }
+
+private slots:
+    void copyKey_data();
+    void copyKey();
+    void copyMenu_data();
+    void copyMenu();
+    void paste_data();
+    void paste();
+    void keysActWhateverHasTheFocus();
+    void keysStayOutOfAMessageBox();
+    void keysStayOutOfTheVersionDialog();
+};
+
+void TestClipboard::copyKey_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("copied");  // Before when nothing is
+
+    const struct {
+        const char *name, *locale, *script, *copied;
+    } rows[] = {
+        {"nothing keyed", "C", "", nullptr},
+        {"entry, leading zeros", "C", "007", "007"},
+        {"entry cleared", "C", "12 C", nullptr},
+        {"first figure taken", "C", "10 D", nullptr},
+        {"thirds awaited", "C", "9 I", nullptr},
+        {"second figure keyed", "C", "10 D 3", "3"},
+        {"hits refused", "C", "3 D 5 D", nullptr},
+        {"batting result", "C", "10 D 3 D", "0.300"},
+        {"result, then typed digits", "C", AfterResult.script, "0.300"},
+        {"ERA result", "C", "9 I 1/3 2 I", "1.93"},
+        {"ERA result, decimal comma", "de_DE", "9 I 1/3 2 I", "1,93"},
+        {"all cleared, then keyed", "C", "10 D 3 D AC 5", "5"},
+    };
+    for (const auto &r : rows) {
+        QTest::newRow(r.name) << QString::fromLatin1(r.locale) << QString::fromLatin1(r.script)
+                              << (r.copied ? QString::fromLatin1(r.copied) : Before);
+    }
+}
+
+void TestClipboard::copyKey()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, script);
+    QFETCH(QString, copied);
+
+    QLocale::setDefault(QLocale(locale));
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+    enter(script);
+    const QStringList shown = snapshot(*w);
+    const qsizetype cues = rec->cues.size();
+    pressCopy();
+    QCOMPARE(clipboard()->text(), copied);
+    QCOMPARE(snapshot(*w), shown);
+    QCOMPARE(rec->cues.size(), cues);
+    QCOMPARE(rec->alerts, 0);
+}
+
+void TestClipboard::copyMenu_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("shown");  // empty: the item is disabled
+
+    const struct {
+        State state;
+        const char *shown[5];  // lblInput, lblA, lblB, lblC, lblD
+    } rows[] = {
+        {Ready, {"", "", "", "", ""}},
+        {{"entry", "007"}, {"007", "", "", "", ""}},
+        {Thirds, {"", "9", "", "", ""}},
+        {{"runs keyed", "9 I 1/3 2"}, {"2", "9", "1/3", "", ""}},
+        {{"ERA result", "9 I 1/3 2 I"}, {"", "9", "1/3", "2", "1.93"}},
+        {AfterResult, {"42", "10", "", "3", "0.300"}},
+    };
+    const char *displays[] = {"lblInput", "lblA", "lblB", "lblC", "lblD"};
+    for (const auto &r : rows) {
+        for (int i = 0; i < 5; ++i) {
+            QTest::addRow("%s, %s", r.state.name, displays[i])
+                << QString::fromLatin1(r.state.script) << QString::fromLatin1(displays[i]) << QString::fromLatin1(r.shown[i]);
+        }
+    }
+}
+
+// The menu is opened and its item chosen with the mouse, as a user would.
+void TestClipboard::copyMenu()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, display);
+    QFETCH(QString, shown);
+
+    enter(script);
+    auto *label = w->findChild<QLabel *>(display);
+    QCOMPARE(label->text(), shown);
+    // Through the window, which turns a right-button press into a context menu request.
+    QTest::mouseClick(w->windowHandle(), Qt::RightButton, {}, label->mapTo(w.get(), label->rect().center()));
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QCOMPARE(menu->actions().size(), 1);
+    QAction *copy = menu->actions().constFirst();
+    QCOMPARE(copy->objectName(), QStringLiteral("nmuCopy"));
+    QCOMPARE(copy->text(), QStringLiteral("コピー(&C)"));
+    QCOMPARE(copy->isEnabled(), !shown.isEmpty());
+
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(copy).center());
+    if (shown.isEmpty())
+        QTest::keyClick(menu, Qt::Key_Escape);  // a disabled item leaves the menu open
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QCOMPARE(clipboard()->text(), shown.isEmpty() ? Before : shown);
+}
+
+void TestClipboard::paste_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("shiftInsert");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("digitCues");
+    QTest::addColumn<int>("alerts");
+
+    // A figure is keyed like typed digits: turned away while the thirds are
+    // awaited, taken after a result. Anything else is refused with an alert.
+    const QString texts[] = {"42", " 42\n", "４２", "123456", "3.5", "-1", "", "abc"};
+    for (const State &s : {Ready, Thirds, Result}) {
+        for (const QString &text : texts) {
+            const bool figure = text.trimmed() == QLatin1String("42") || text == QStringLiteral("４２");
+            const bool taken = figure && s.script != Thirds.script;
+            QTest::addRow("%s, \"%s\"", s.name, qPrintable(QString(text).replace(u'\n', QStringLiteral("\\n"))))
+                << QString::fromLatin1(s.script) << text << false << (taken ? QStringLiteral("42") : QString())
+                << (taken ? 2 : 0) << (figure ? 0 : 1);
+        }
+    }
+    // The paste goes on from the entry, and stops at the fifth digit.
+    QTest::newRow("onto an entry") << "t:123" << "456" << false << "12345" << 2 << 0;
+    QTest::newRow("onto a full entry") << "t:12345" << "6" << false << "12345" << 0 << 0;
+    QTest::newRow("leading zeros") << "" << "００７" << false << "007" << 3 << 0;
+    QTest::newRow("refused onto an entry") << "t:12" << "4 2" << false << "12" << 0 << 1;
+    QTest::newRow("Shift+Insert") << "" << "42" << true << "42" << 2 << 0;
+    QTest::newRow("Shift+Insert refused") << "" << "abc" << true << "" << 0 << 1;
+    QTest::newRow("Shift+Insert, thirds awaited") << "9 I" << "42" << true << "" << 0 << 0;
+}
+
+void TestClipboard::paste()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, text);
+    QFETCH(bool, shiftInsert);
+    QFETCH(QString, entry);
+    QFETCH(int, digitCues);
+    QFETCH(int, alerts);
+
+    enter(script);
+    auto besideTheEntry = [this] {
+        QStringList shown = snapshot(*w);
+        shown.removeIf([](const QString &s) { return s.startsWith(QLatin1String("lblInput=")); });
+        return shown;
+    };
+    const QStringList beside = besideTheEntry();
+    const int digits = rec->count(Cue::Digit);
+    const int functions = rec->count(Cue::Function);
+    clipboard()->setText(text);
+    pressPaste(focused(), shiftInsert);
+    QCOMPARE(w->lblInput->text(), entry);
+    QCOMPARE(rec->count(Cue::Digit) - digits, digitCues);
+    QCOMPARE(rec->count(Cue::Function), functions);
+    QCOMPARE(rec->alerts, alerts);
+    QCOMPARE(besideTheEntry(), beside);
+    QCOMPARE(clipboard()->text(), text);
+    QVERIFY(rec->messages.isEmpty());
+}
+
+void TestClipboard::keysActWhateverHasTheFocus()
+{
+    QString entry;
+    for (QWidget *target : std::initializer_list<QWidget *>{w->cmdAC, w->cmdCan, w->comJiseki, w->Picture1, w->digitKeys[9]}) {
+        target->setFocus();
+        QCOMPARE(focused(), target);
+        clipboard()->setText(QStringLiteral("1"));
+        pressPaste(target);
+        entry += QLatin1Char('1');
+        pressCopy(target);
+        QCOMPARE(clipboard()->text(), entry);
+    }
+    run(*w, QStringLiteral("C 9 I"));
+    w->thirdsKeys[1]->setFocus();
+    clipboard()->setText(QStringLiteral("abc"));
+    pressPaste(w->thirdsKeys[1], true);
+    QCOMPARE(rec->alerts, 1);
+    run(*w, QStringLiteral("1/3 2 I"));
+    QCOMPARE(focused(), w->cmdAC);  // the only key left
+    pressCopy(w->cmdAC);
+    QCOMPARE(clipboard()->text(), QStringLiteral("1.93"));
+}
+
+// While a box covers a refused entry, its keys are its own: none of them
+// copies, pastes or alerts.
+void TestClipboard::keysStayOutOfAMessageBox()
+{
+    setMessageHandler({});  // the real box this time
+    run(*w, QStringLiteral("3 D 5"));
+    int boxes = 0;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        ++boxes;
+        QCOMPARE(w->lblInput->text(), QStringLiteral("5"));
+        clipboard()->setText(QStringLiteral("77"));
+        pressPaste(box);
+        clipboard()->setText(QStringLiteral("abc"));
+        pressPaste(box, true);
+        pressCopy(box);
+        box->accept();
+    });
+    click(w->cmdDaritu);  // more hits than at-bats
+    QCOMPARE(boxes, 1);
+    QVERIFY(clipboard()->text() != QStringLiteral("5"));
+    QCOMPARE(w->lblInput->text(), QString());
+    QCOMPARE(rec->count(Cue::Digit), 2);
+    QCOMPARE(rec->alerts, 0);
+}
+
+void TestClipboard::keysStayOutOfTheVersionDialog()
+{
+    run(*w, QStringLiteral("12"));
+    w->versionChosen();
+    VersionDialog *dialog = VersionDialog::instance();
+    dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    QWidget *target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+    clipboard()->setText(QStringLiteral("77"));
+    pressPaste(target);
+    clipboard()->setText(QStringLiteral("abc"));
+    pressPaste(target, true);
+    pressCopy(target);
+    QCOMPARE(clipboard()->text(), QStringLiteral("abc"));
+    QCOMPARE(w->lblInput->text(), QStringLiteral("12"));
+    QCOMPARE(rec->alerts, 0);
+    VersionDialog::closeOpen();
+}
+
+QTEST_MAIN(TestClipboard)
+#include "tst_clipboard.moc"
