@@ -25,7 +25,7 @@ void copyShown(const QString &shown)
 
 void MainWindow::copyPressed()
 {
-    copyShown(lblD->text().isEmpty() ? lblInput->text() : lblD->text());
+    copyShown(m_calculator.result().isEmpty() ? m_calculator.entry() : m_calculator.result());
 }
 
 // Each digit takes the typed digit's way, so that every rule of the entry
