@@ -111,6 +111,7 @@ public:
     FunctionKeyButton(QPushButton *button, const QKeySequence &key)
         : QAccessibleWidget(button, QAccessible::Button), m_key(key.toString(QKeySequence::NativeText))
     {
+        addControllingSignal(QStringLiteral("clicked(bool)"));
     }
 
     QString text(QAccessible::Text t) const override
