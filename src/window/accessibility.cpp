@@ -36,8 +36,8 @@ public:
     QString text(int startOffset, int endOffset) const override
     {
         const QString s = shown();
-        const qsizetype start = qBound(0, startOffset, int(s.size()));
-        const qsizetype end = endOffset < 0 ? s.size() : qBound(qsizetype(start), qsizetype(endOffset), s.size());
+        const int start = qBound(0, startOffset, int(s.size()));
+        const int end = endOffset < 0 ? int(s.size()) : qBound(start, endOffset, int(s.size()));
         return s.mid(start, end - start);
     }
     int characterCount() const override { return int(shown().size()); }
