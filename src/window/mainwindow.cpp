@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "accessibility.h"
 #include "controltable.h"
 #include "versiondialog.h"
 #include "desktop/cues.h"
@@ -119,6 +120,7 @@ void MainWindow::createControls()
 
     for (size_t i = 1; i < focusOrder.size(); ++i)
         setTabOrder(byName.value(QLatin1String(focusOrder[i - 1])), byName.value(QLatin1String(focusOrder[i])));
+    Accessibility::describePanel(*this);
 }
 
 void MainWindow::createMenus()
@@ -210,11 +212,11 @@ void MainWindow::render()
     const Calculator &c = m_calculator;
     const std::optional<Statistic> worked = c.statistic();
     const bool done = c.step() == Step::Done;
-    lblInput->setText(c.entry());
-    lblA->setText(c.firstFigure());
-    lblB->setText(c.thirds());
-    lblC->setText(c.secondFigure());
-    lblD->setText(c.result());
+    Accessibility::showOnDisplay(lblInput, c.entry());
+    Accessibility::showOnDisplay(lblA, c.firstFigure());
+    Accessibility::showOnDisplay(lblB, c.thirds());
+    Accessibility::showOnDisplay(lblC, c.secondFigure());
+    Accessibility::showOnDisplay(lblD, c.result());
     Label2->setText(worked ? QString::fromUtf8(textsOf(*worked).firstFigure) : QString());
     Label3->setText(worked == Statistic::EarnedRunAverage ? QStringLiteral("回と") : QString());
     Label4->setText(done ? QString::fromUtf8(textsOf(*worked).secondFigure) : QString());

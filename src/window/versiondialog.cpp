@@ -1,5 +1,6 @@
 #include "versiondialog.h"
 
+#include "accessibility.h"
 #include "controltable.h"
 
 #include <QLabel>
@@ -34,6 +35,7 @@ VersionDialog::VersionDialog()
                            | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Ver"));
+    Accessibility::describeDialog(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("バ－ジョン情報"));
     setWindowIcon(ControlTable::applicationIcon());

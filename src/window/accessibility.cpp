@@ -1,0 +1,208 @@
+#include "accessibility.h"
+
+#include "mainwindow.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+#include <utility>
+
+namespace {
+
+// A display: its accessible name says what it is, and its text, the figure it
+// shows, is its value. Qt's interface for labels offers no text to the
+// desktop's accessibility bus, so a reader would hear only the name.
+class DisplayInterface : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    explicit DisplayInterface(QLabel *display) : QAccessibleWidget(display, QAccessible::StaticText) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? shown() : QAccessibleWidget::text(t);
+    }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        const QString s = shown();
+        const int start = qBound(0, startOffset, int(s.size()));
+        const int end = endOffset < 0 ? int(s.size()) : qBound(start, endOffset, int(s.size()));
+        return s.mid(start, end - start);
+    }
+    int characterCount() const override { return int(shown().size()); }
+
+    QRect characterRect(int offset) const override
+    {
+        const QString s = shown();
+        if (offset < 0 || offset >= s.size())
+            return QRect();
+        const QFontMetrics metrics = label()->fontMetrics();
+        const QRect line = lineRect();
+        const QRect r(line.left() + metrics.horizontalAdvance(s.left(offset)), line.top(),
+                      metrics.horizontalAdvance(s.at(offset)), line.height());
+        return QRect(label()->mapToGlobal(r.topLeft()), r.size());
+    }
+
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        for (int i = 0; i < characterCount(); ++i) {
+            if (characterRect(i).contains(point))
+                return i;
+        }
+        return -1;
+    }
+
+    // Nothing on a display can be selected, and it has no caret.
+    void selection(int, int *startOffset, int *endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return QString();
+    }
+
+private:
+    QLabel *label() const { return static_cast<QLabel *>(widget()); }
+    QString shown() const { return label()->text(); }
+
+    // Where QLabel draws its one line of plain text: within the frame and
+    // margin, and on a framed label without an indent of its own, half an
+    // "x" in from each edge it is aligned to.
+    QRect lineRect() const
+    {
+        const QLabel *l = label();
+        const int margin = l->margin();
+        QRect r = l->contentsRect().adjusted(margin, margin, -margin, -margin);
+        int indent = l->indent();
+        if (indent < 0 && l->frameWidth() > 0)
+            indent = l->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - margin;
+        if (indent > 0) {
+            const Qt::Alignment align = QStyle::visualAlignment(l->layoutDirection(), l->alignment());
+            r.adjust(align & Qt::AlignLeft ? indent : 0, align & Qt::AlignTop ? indent : 0,
+                     align & Qt::AlignRight ? -indent : 0, align & Qt::AlignBottom ? -indent : 0);
+        }
+        return l->style()->itemTextRect(l->fontMetrics(), r, int(l->alignment()), l->isEnabled(), shown());
+    }
+};
+
+// A key that a function key works as well, which Qt's interface for push
+// buttons cannot name: it reports the button's own access key only. Otherwise
+// it tells what Qt's does.
+class FunctionKeyButton : public QAccessibleWidget
+{
+public:
+    FunctionKeyButton(QPushButton *button, const QKeySequence &key)
+        : QAccessibleWidget(button, QAccessible::Button), m_key(key.toString(QKeySequence::NativeText))
+    {
+        addControllingSignal(QStringLiteral("clicked(bool)"));
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Accelerator)
+            return m_key;
+        const QString text = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && text.isEmpty() ? withoutAccessMarks(button()->text()) : text;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.pressed = button()->isDown();
+        return s;
+    }
+
+    QStringList actionNames() const override { return QStringList(pressAction()) + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString &action) override
+    {
+        if (action != pressAction())
+            QAccessibleWidget::doAction(action);
+        else if (button()->isEnabled())
+            button()->animateClick();
+    }
+
+    QStringList keyBindingsForAction(const QString &action) const override
+    {
+        return action == pressAction() ? QStringList(m_key) : QAccessibleWidget::keyBindingsForAction(action);
+    }
+
+private:
+    QPushButton *button() const { return static_cast<QPushButton *>(widget()); }
+
+    static QString withoutAccessMarks(const QString &caption)
+    {
+        QString plain;
+        for (qsizetype i = 0; i < caption.size(); ++i) {
+            if (caption[i] == QLatin1Char('&') && ++i == caption.size())
+                break;
+            plain += caption[i];
+        }
+        return plain;
+    }
+
+    const QString m_key;
+};
+
+// Qt makes a widget's interface the first time anything asks for it, often
+// while the widget is still being built, and keeps it for the widget's life;
+// iface takes the place of that one.
+void replaceInterface(QAccessibleInterface *iface)
+{
+    if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(iface->object()))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    QAccessible::registerAccessibleInterface(iface);
+}
+
+} // namespace
+
+namespace Accessibility {
+
+void describePanel(MainWindow &window)
+{
+    const std::pair<QLabel *, QLabel *> captioned[] = {
+        {window.Label1, window.lblInput}, {window.Label2, window.lblA}, {window.Label3, window.lblB},
+        {window.Label4, window.lblC},     {window.Label5, window.lblD},
+    };
+    for (const auto &[caption, display] : captioned) {
+        caption->setBuddy(display);
+        replaceInterface(new DisplayInterface(display));
+    }
+    // The keys that the window takes for the thirds, when they are released.
+    for (int thirds = 0; thirds < 3; ++thirds)
+        replaceInterface(new FunctionKeyButton(window.thirdsKeys[thirds], QKeySequence(Qt::Key(Qt::Key_F5 + thirds))));
+}
+
+void describeDialog(QWidget *window)
+{
+    replaceInterface(new QAccessibleWidget(window, QAccessible::Dialog));
+}
+
+void showOnDisplay(QLabel *display, const QString &text)
+{
+    const QString before = display->text();
+    if (text == before)
+        return;
+    display->setText(text);
+    QAccessibleTextUpdateEvent event(display, 0, before, text);
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace Accessibility
