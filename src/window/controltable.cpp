@@ -71,10 +71,14 @@ const std::array<const char *, 19> focusOrder = {
     "cmdCan", "cmdSyoritu", "cmdDaritu", "comJiseki", "cmd03", "cmd13", "cmd23", "cmdAC", "Picture1",
 };
 
+// The sizes a window's icon is drawn at, on title bars, task bars and task
+// switchers up to twice the pixels. Every size is sent to the window system as
+// the window opens, and the two largest would cost more than a millisecond of
+// start-up; launchers and software centres take those from the icon theme.
 QIcon applicationIcon()
 {
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    for (int size : {16, 22, 24, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
     return icon;
 }

@@ -35,7 +35,7 @@ inline constexpr int ClientHeight = 4104;
 extern const std::array<Control, 32> controls;
 extern const std::array<const char *, 19> focusOrder;
 
-// The window icon: the ball at every size of the desktop's icon theme.
+// The window icon: the ball at the theme's sizes from 16 to 64 pixels.
 QIcon applicationIcon();
 
 // Twips are 1/1440 inch; this is the one place where they become pixels.
