@@ -73,6 +73,7 @@ MainWindow::MainWindow(QWidget *parent)
     render();
     digitKeys[1]->setFocus();
     readSettings();
+    watchEndings();
     // Once the window is up, the cues are readied, so that the first one sounds at once.
     QTimer::singleShot(250, this, [this] {
         if (nmuSound->isChecked())
@@ -142,7 +143,7 @@ void MainWindow::createMenus()
     nmuVer = action(nmuHlp, "nmuVer", "バ－ジョン情報(&V)");
 
     // The Sound switch is the item's own check mark, which it toggles when
-    // chosen; that is all the item does.
+    // chosen; the new state is saved at once (watchEndings).
     nmuSound->setCheckable(true);
     nmuSound->setChecked(true);
 }
@@ -295,13 +296,18 @@ void MainWindow::readSettings()
 
 void MainWindow::writeSettings()
 {
-    writeSetting(Application, QStringLiteral("sound"), QStringLiteral("a"),
-                 nmuSound->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
+    writeSoundSetting();
     if (!canPlaceWindows())
         return;
     const QRect normal = normalRect(this);
     writeSetting(Application, QStringLiteral("Startup"), QStringLiteral("X"), QString::number(normal.left()));
     writeSetting(Application, QStringLiteral("Startup"), QStringLiteral("Y"), QString::number(normal.top()));
+}
+
+void MainWindow::writeSoundSetting()
+{
+    writeSetting(Application, QStringLiteral("sound"), QStringLiteral("a"),
+                 nmuSound->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
 }
 
 // Every close request saves the settings and goes through. An open version
