@@ -1,6 +1,7 @@
 // Every way out of the program but the close box and 終了 alone, each taken by
 // a real copy of it: the signals of a session, a shutdown and a terminal, a
-// logout through a session manager, and the display server going away under it.
+// logout through a session manager, the display server going away under it,
+// and a native Wayland display, where the position is neither applied nor saved.
 #include <QDir>
 #include <QProcess>
 #include <QSettings>
@@ -108,6 +109,8 @@ private slots:
     void logoutSaves();
     void displayServerGone_data();
     void displayServerGone();
+    void nativeWayland_data();
+    void nativeWayland();
 };
 
 QProcessEnvironment TestEndings::environment() const
@@ -279,6 +282,48 @@ void TestEndings::displayServerGone()
     QVERIFY(program.waitForFinished(20000));
     QCOMPARE(stored("sound/a"), QStringLiteral("False"));
     QVERIFY(!QSettings(store(), QSettings::IniFormat).contains(QStringLiteral("Startup/X")));
+}
+
+void TestEndings::nativeWayland_data()
+{
+    QTest::addColumn<QString>("ending");
+    QTest::newRow("終了") << "--exit";
+    QTest::newRow("SIGTERM") << "--wait";
+}
+
+// Started on a Wayland display alone, the program runs there natively. A
+// Wayland program cannot place its windows: a saved position is neither
+// applied nor overwritten.
+void TestEndings::nativeWayland()
+{
+    QFETCH(QString, ending);
+
+    const QString display = qEnvironmentVariable("TEST_WAYLAND_DISPLAY");
+    if (display.isEmpty())
+        QSKIP("needs the Wayland compositor that scripts/with-test-servers starts");
+    QVERIFY(QDir().mkpath(config.path() + QStringLiteral("/KAVLO")));
+    QFile file(store());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Startup]\nX=30\nY=40\n");
+    file.close();
+
+    QProcessEnvironment env = environment();
+    env.insert(QStringLiteral("WAYLAND_DISPLAY"), display);
+    // Qt's Wayland platform and Mesa's EGL keep allocations of theirs to the end.
+    withoutLeakChecks(env);
+    QProcess program;
+    QCOMPARE(startReady(program, env, {"--sound", "off", "--move", "5", "6", ending}),
+             QByteArray("sound on\nmoved no\nready wayland\n"));
+    if (ending == QLatin1String("--wait")) {
+        end(program, SIGTERM);
+    } else {
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+    }
+    QCOMPARE(stored("sound/a"), QStringLiteral("False"));
+    QCOMPARE(stored("Startup/X"), QStringLiteral("30"));
+    QCOMPARE(stored("Startup/Y"), QStringLiteral("40"));
 }
 
 QTEST_GUILESS_MAIN(TestEndings)
