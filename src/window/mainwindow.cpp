@@ -329,11 +329,10 @@ void MainWindow::exitChosen()
 
 void MainWindow::helpChosen(const QString &document)
 {
-    const qint32 r = openDocument(QCoreApplication::applicationDirPath(), document);
-    if (r >= 0 && r <= 32) {
+    openDocument(this, QCoreApplication::applicationDirPath(), document, [this, document](qint32 r) {
         showMessage(this, document + QStringLiteral(" を開くことができませんでした。 (") + QString::number(r) + QLatin1Char(')'),
                     MessageIcon::None);
-    }
+    });
 }
 
 void MainWindow::versionChosen()
