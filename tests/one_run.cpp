@@ -1,14 +1,13 @@
 // One run of the program for the tests of stores and endings:
-//   one_run [--sound on|off] [--switch-sound] [--move X Y] [--version-window] [--message]
+//   one_run [--sound on|off] [--move X Y] [--version-window] [--message]
 //           [--close-at MS_SINCE_EPOCH | --exit | --wait]
 // prints the Sound switch and whether a saved position was applied, as the
-// window opened. It then sets the switch (--sound, which saves nothing by
-// itself) or switches it as the user does, moves the window, shows it and
-// opens the version window. At the end it closes the window (at the given
-// wall-clock time, or at once), or chooses 終了 (--exit), or waits to be
-// ended from outside (--wait), with a message box open (--message) or not.
-// With --exit and --wait it prints "ready" and the Qt platform's name once
-// the window and any box are open.
+// window opened. It then sets the switch (which saves nothing by itself),
+// moves the window, shows it and opens the version window. At the end it
+// closes the window (at the given wall-clock time, or at once), or chooses
+// 終了 (--exit), or waits to be ended from outside (--wait), with a message
+// box open (--message) or not. With --exit and --wait it prints "ready" and
+// the Qt platform's name once the window and any box are open.
 // It runs as an ordinary user would even under root, so that permissions bind.
 #include "window/mainwindow.h"
 
@@ -57,8 +56,6 @@ int main(int argc, char *argv[])
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--sound") && i + 1 < args.size())
             w.nmuSound->setChecked(args[++i] == QLatin1String("on"));
-        else if (args[i] == QLatin1String("--switch-sound"))
-            w.nmuSound->trigger();
         else if (args[i] == QLatin1String("--move") && i + 2 < args.size())
             w.move(args[i + 1].toInt(), args[i + 2].toInt()), i += 2;
         else if (args[i] == QLatin1String("--version-window"))

@@ -1,89 +1,13 @@
-// Every way out of the program but the close box and 終了 alone, each taken by
-// a real copy of it: the signals of a session, a shutdown and a terminal, a
-// logout through a session manager, the display server going away under it,
-// and a native Wayland display, where the position is neither applied nor saved.
+// Endings from outside the window, each taken by a real copy of the program:
+// the signals of a session, a shutdown and a terminal, and 終了 and SIGTERM on
+// a Wayland display alone, where the position is neither applied nor saved.
 #include <QDir>
 #include <QProcess>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
-
-namespace {
-
-QString besideTest(const char *program)
-{
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(program);
-}
-
-// Reads lines until one is line; false when the process says no more.
-bool waitForLine(QProcess &process, const QByteArray &line)
-{
-    do {
-        while (process.canReadLine()) {
-            if (process.readLine().trimmed() == line)
-                return true;
-        }
-    } while (process.waitForReadyRead(20000));
-    return false;
-}
-
-// Under AddressSanitizer: the leaks that are no fault of the program's go unreported.
-void withoutLeakChecks(QProcessEnvironment &env)
-{
-    env.insert(QStringLiteral("ASAN_OPTIONS"), env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":detect_leaks=0"));
-}
-
-// A display server of the test's own, to be killed under the program.
-class OwnServer
-{
-public:
-    ~OwnServer() { stop(); }
-
-    // Returns the X server's DISPLAY, or nothing.
-    QString startX()
-    {
-        m_server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                                 QStringLiteral("0"), QStringLiteral("1024x768x24"),
-                                                 QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        return m_server.waitForReadyRead(20000) ? QLatin1Char(':') + QString::fromLatin1(m_server.readLine().trimmed())
-                                                : QString();
-    }
-
-    // Returns the compositor's WAYLAND_DISPLAY, a socket in runtimeDir, or nothing.
-    QString startWayland(const QString &runtimeDir)
-    {
-        const QString name = QStringLiteral("kavlo-own");
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
-        m_server.setProcessEnvironment(env);
-        m_server.setStandardOutputFile(QProcess::nullDevice());
-        m_server.setStandardErrorFile(runtimeDir + QStringLiteral("/weston.log"));
-        m_server.start(QStringLiteral("weston"), {QStringLiteral("--backend=headless-backend.so"),
-                                                  QStringLiteral("--socket=") + name, QStringLiteral("--idle-time=0")});
-        for (int i = 0; i < 200 && m_server.state() != QProcess::NotRunning; ++i) {
-            if (QFile::exists(runtimeDir + QLatin1Char('/') + name))
-                return name;
-            QTest::qWait(50);
-        }
-        return QString();
-    }
-
-    void stop()
-    {
-        if (m_server.state() != QProcess::NotRunning) {
-            m_server.kill();
-            m_server.waitForFinished();
-        }
-    }
-
-private:
-    QProcess m_server;
-};
-
-} // namespace
 
 class TestEndings : public QObject
 {
@@ -95,9 +19,11 @@ class TestEndings : public QObject
     {
         return QSettings(store(), QSettings::IniFormat).value(QLatin1String(key)).toString();
     }
-    QProcessEnvironment environment() const;
-    // Starts a copy of the program; what it says up to and including its ready line.
-    QByteArray startReady(QProcess &program, const QProcessEnvironment &env, const QStringList &args);
+    // Starts a copy of the program on the platform or Wayland display given,
+    // with the signal ignored from the start; returns what it says up to its
+    // ready line.
+    QByteArray startReady(QProcess &program, const QStringList &args, const QString &platform,
+                          const QString &waylandDisplay = QString(), int ignored = 0);
     void end(QProcess &program, int signal);
 
 private slots:
@@ -106,32 +32,32 @@ private slots:
     void signalsEndAsTheCloseBoxDoes_data();
     void signalsEndAsTheCloseBoxDoes();
     void ignoredHangUpsStayIgnored();
-    void logoutSaves();
-    void displayServerGone_data();
-    void displayServerGone();
     void nativeWayland_data();
     void nativeWayland();
 };
 
-QProcessEnvironment TestEndings::environment() const
+QByteArray TestEndings::startReady(QProcess &program, const QStringList &args, const QString &platform,
+                                   const QString &waylandDisplay, int ignored)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "SESSION_MANAGER"})
         env.remove(QLatin1String(name));
-    return env;
-}
-
-QByteArray TestEndings::startReady(QProcess &program, const QProcessEnvironment &env, const QStringList &args)
-{
+    if (!platform.isEmpty())
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    if (!waylandDisplay.isEmpty()) {
+        env.insert(QStringLiteral("WAYLAND_DISPLAY"), waylandDisplay);
+        // Qt's Wayland platform and Mesa's EGL keep allocations of theirs to the end.
+        env.insert(QStringLiteral("ASAN_OPTIONS"), env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":detect_leaks=0"));
+    }
     program.setProcessEnvironment(env);
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    // Signals that the test's own runner ignores would stay ignored in the program.
-    program.setChildProcessModifier([] {
+    // Whatever the test runner ignores would stay ignored in the program.
+    program.setChildProcessModifier([ignored] {
         for (int s : {SIGTERM, SIGHUP, SIGINT})
-            std::signal(s, SIG_DFL);
+            std::signal(s, s == ignored ? SIG_IGN : SIG_DFL);
     });
-    program.start(besideTest("one_run"), args);
+    program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/one_run"), args);
     QByteArray said;
     while (program.waitForReadyRead(20000)) {
         said += program.readAll();
@@ -171,10 +97,9 @@ void TestEndings::signalsEndAsTheCloseBoxDoes()
     QFETCH(int, signal);
     QFETCH(QStringList, opened);
 
-    QProcessEnvironment env = environment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     QProcess program;
-    QCOMPARE(startReady(program, env, QStringList({"--sound", "off", "--move", "33", "44", "--wait"}) + opened),
+    QCOMPARE(startReady(program, QStringList({"--sound", "off", "--move", "33", "44", "--wait"}) + opened,
+                        QStringLiteral("offscreen")),
              QByteArray("sound on\nmoved no\nready offscreen\n"));
     QVERIFY(!QFile::exists(store()));
     end(program, signal);
@@ -186,102 +111,14 @@ void TestEndings::signalsEndAsTheCloseBoxDoes()
 // nohup ignores hang-ups for the program it starts, and they stay ignored.
 void TestEndings::ignoredHangUpsStayIgnored()
 {
-    QProcessEnvironment env = environment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     QProcess program;
-    program.setProcessEnvironment(env);
-    program.setChildProcessModifier([] {
-        std::signal(SIGHUP, SIG_IGN);
-        std::signal(SIGTERM, SIG_DFL);
-    });
-    program.start(besideTest("one_run"), {"--sound", "off", "--wait"});
-    QVERIFY(waitForLine(program, "ready offscreen"));
+    QVERIFY(startReady(program, {"--sound", "off", "--wait"}, QStringLiteral("offscreen"), QString(), SIGHUP)
+                .endsWith("ready offscreen\n"));
     QVERIFY(::kill(pid_t(program.processId()), SIGHUP) == 0);
     QVERIFY(!program.waitForFinished(500));
     QVERIFY(!QFile::exists(store()));
     end(program, SIGTERM);
     QCOMPARE(stored("sound/a"), QStringLiteral("False"));
-}
-
-// A session manager asks the program to save for a logout, then tells it to end.
-void TestEndings::logoutSaves()
-{
-    if (!QFile::exists(besideTest("session_manager")) || QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
-        QSKIP("needs Xvfb, and the X session management library to build with");
-    OwnServer x;
-    const QString display = x.startX();
-    QVERIFY(!display.isEmpty());
-
-    QProcess manager;
-    manager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    manager.start(besideTest("session_manager"));
-    QVERIFY(manager.waitForReadyRead(20000));
-    const QString address = QString::fromLatin1(manager.readLine().trimmed());
-
-    QProcessEnvironment env = environment();
-    env.insert(QStringLiteral("DISPLAY"), display);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QStringLiteral("SESSION_MANAGER"), address);
-    QProcess program;
-    QCOMPARE(startReady(program, env, {"--sound", "off", "--move", "33", "44", "--wait"}),
-             QByteArray("sound on\nmoved no\nready xcb\n"));
-    QVERIFY(waitForLine(manager, "registered"));
-    QVERIFY(!QFile::exists(store()));
-
-    manager.write("save\n");
-    QVERIFY(waitForLine(manager, "saved"));
-    QCOMPARE(stored("sound/a"), QStringLiteral("False"));
-    QCOMPARE(stored("Startup/X"), QStringLiteral("33"));
-    QCOMPARE(stored("Startup/Y"), QStringLiteral("44"));
-    QCOMPARE(program.state(), QProcess::Running);  // the manager decides whether the program ends
-
-    manager.write("die\n");
-    QVERIFY(manager.waitForBytesWritten(20000));
-    QVERIFY(program.waitForFinished(20000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
-    QVERIFY(waitForLine(manager, "closed"));
-    QVERIFY(manager.waitForFinished(20000));
-}
-
-void TestEndings::displayServerGone_data()
-{
-    QTest::addColumn<QString>("platform");
-    QTest::newRow("X server") << "xcb";
-    QTest::newRow("Wayland compositor") << "wayland";
-}
-
-// Qt ends the program on the spot when its display server goes away, with no
-// chance to save: the Sound switch, saved when it was switched, survives.
-void TestEndings::displayServerGone()
-{
-    QFETCH(QString, platform);
-
-    const char *serverProgram = platform == QLatin1String("xcb") ? "Xvfb" : "weston";
-    if (QStandardPaths::findExecutable(QLatin1String(serverProgram)).isEmpty())
-        QSKIP("needs Xvfb and weston");
-    QTemporaryDir runtime;
-    OwnServer server;
-    QProcessEnvironment env = environment();
-    if (platform == QLatin1String("xcb")) {
-        const QString display = server.startX();
-        QVERIFY(!display.isEmpty());
-        env.insert(QStringLiteral("DISPLAY"), display);
-    } else {
-        const QString display = server.startWayland(runtime.path());
-        QVERIFY2(!display.isEmpty(), "weston did not start: see weston.log");
-        env.insert(QStringLiteral("WAYLAND_DISPLAY"), display);
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-    }
-    // Qt ends the program with everything still allocated.
-    withoutLeakChecks(env);
-    QProcess program;
-    QCOMPARE(startReady(program, env, {"--switch-sound", "--move", "33", "44", "--wait"}),
-             "sound on\nmoved no\nready " + platform.toLatin1() + '\n');
-    server.stop();
-    QVERIFY(program.waitForFinished(20000));
-    QCOMPARE(stored("sound/a"), QStringLiteral("False"));
-    QVERIFY(!QSettings(store(), QSettings::IniFormat).contains(QStringLiteral("Startup/X")));
 }
 
 void TestEndings::nativeWayland_data()
@@ -307,12 +144,8 @@ void TestEndings::nativeWayland()
     file.write("[Startup]\nX=30\nY=40\n");
     file.close();
 
-    QProcessEnvironment env = environment();
-    env.insert(QStringLiteral("WAYLAND_DISPLAY"), display);
-    // Qt's Wayland platform and Mesa's EGL keep allocations of theirs to the end.
-    withoutLeakChecks(env);
     QProcess program;
-    QCOMPARE(startReady(program, env, {"--sound", "off", "--move", "5", "6", ending}),
+    QCOMPARE(startReady(program, {"--sound", "off", "--move", "5", "6", ending}, QString(), display),
              QByteArray("sound on\nmoved no\nready wayland\n"));
     if (ending == QLatin1String("--wait")) {
         end(program, SIGTERM);

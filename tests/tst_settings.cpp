@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QFile>
+#include <QSessionManager>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -72,6 +73,7 @@ private slots:
     void positionComesBack_data();
     void positionComesBack();
     void soundIsSavedWhenSwitched();
+    void logoutSaves();
     void exitSavesOnceAndClosesTheDialog();
     void closingLeavesTheDialogOpen();
     void damagedStores_data();
@@ -167,6 +169,25 @@ void TestSettings::soundIsSavedWhenSwitched()
     QVERIFY(!again.nmuSound->isChecked());
     again.nmuSound->trigger();
     QVERIFY(readStore().contains("[sound]\na=True\n"));
+}
+
+// The session manager asks for the data to be saved before a logout, and
+// ends the program afterwards, or lets it run on.
+void TestSettings::logoutSaves()
+{
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.move(60, 70);
+    QTRY_COMPARE(w.frameGeometry().topLeft(), QPoint(60, 70));
+    w.nmuSound->setChecked(false);  // as the user's switch would, without saving
+    auto *manager = qApp->findChild<QSessionManager *>();
+    QVERIFY(manager);
+    emit qApp->commitDataRequest(*manager);
+    QCOMPARE(stored("sound/a"), QStringLiteral("False"));
+    QCOMPARE(stored("Startup/X"), QStringLiteral("60"));
+    QCOMPARE(stored("Startup/Y"), QStringLiteral("70"));
+    QVERIFY(w.isVisible());
 }
 
 void TestSettings::exitSavesOnceAndClosesTheDialog()
