@@ -5,6 +5,8 @@
 #ifdef Q_OS_LINUX
 #include <QProcess>
 #include <QTimer>
+
+#include <utility>
 #else
 #include <QDesktopServices>
 #include <QUrl>
@@ -59,6 +61,8 @@ Opening::Opening(QObject *context, const QString &path, OpenFailed failed)
     start();
 }
 
+// Ends the shell here, quietly: QProcess's own destructor would warn that it
+// was still running.
 Opening::~Opening()
 {
     m_failed = nullptr;
