@@ -1,13 +1,19 @@
-// One run of the program for the tests of damaged and contended stores:
-//   one_run [--sound on|off] [--move X Y] [--close-at MS_SINCE_EPOCH]
+// One run of the program for the tests of stores and endings:
+//   one_run [--sound on|off] [--move X Y] [--version-window] [--message]
+//           [--close-at MS_SINCE_EPOCH | --exit | --wait]
 // prints the Sound switch and whether a saved position was applied, as the
-// window opened; then sets what it is told and closes the window (at the
-// given wall-clock time, or at once), which saves the settings.
+// window opened. It then sets the switch (which saves nothing by itself),
+// moves the window, shows it and opens the version window. At the end it
+// closes the window (at the given wall-clock time, or at once), or chooses
+// 終了 (--exit), or waits to be ended from outside (--wait), with a message
+// box open (--message) or not. With --exit and --wait it prints "ready" and
+// the Qt platform's name once the window and any box are open.
 // It runs as an ordinary user would even under root, so that permissions bind.
 #include "window/mainwindow.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QPushButton>
 #include <QDateTime>
 #include <QTimer>
 
@@ -44,18 +50,45 @@ int main(int argc, char *argv[])
     std::fflush(stdout);
 
     qint64 closeAt = 0;
+    bool versionWindow = false, message = false;
+    QString ending;
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--sound") && i + 1 < args.size())
             w.nmuSound->setChecked(args[++i] == QLatin1String("on"));
         else if (args[i] == QLatin1String("--move") && i + 2 < args.size())
             w.move(args[i + 1].toInt(), args[i + 2].toInt()), i += 2;
+        else if (args[i] == QLatin1String("--version-window"))
+            versionWindow = true;
+        else if (args[i] == QLatin1String("--message"))
+            message = true;
         else if (args[i] == QLatin1String("--close-at") && i + 1 < args.size())
             closeAt = args[++i].toLongLong();
+        else if (args[i] == QLatin1String("--exit") || args[i] == QLatin1String("--wait"))
+            ending = args[i];
         else
             return 2;
     }
     w.show();
-    QTimer::singleShot(int(qMax<qint64>(0, closeAt - QDateTime::currentMSecsSinceEpoch())), &w, &QWidget::close);
+    auto ready = [] {
+        std::printf("ready %s\n", qPrintable(QGuiApplication::platformName()));
+        std::fflush(stdout);
+    };
+    QTimer::singleShot(int(qMax<qint64>(0, closeAt - QDateTime::currentMSecsSinceEpoch())), &w, [&] {
+        if (versionWindow)
+            w.nmuVer->trigger();
+        if (ending.isEmpty()) {
+            w.close();
+        } else if (ending == QLatin1String("--exit")) {
+            ready();
+            w.nmuExit->trigger();
+        } else if (message) {
+            // 打数 with nothing keyed is refused in a modal box, whose own event loop says ready.
+            QTimer::singleShot(0, &w, ready);
+            w.cmdDaritu->click();
+        } else {
+            ready();
+        }
+    });
     return app.exec();
 }

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QFile>
+#include <QSessionManager>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -71,7 +72,8 @@ private slots:
     void savedPositionIsApplied();
     void positionComesBack_data();
     void positionComesBack();
-    void soundIsSavedOnlyOnTheWayOut();
+    void soundIsSavedWhenSwitched();
+    void logoutSaves();
     void exitSavesOnceAndClosesTheDialog();
     void closingLeavesTheDialogOpen();
     void damagedStores_data();
@@ -151,21 +153,41 @@ void TestSettings::positionComesBack()
     QTRY_COMPARE(again.frameGeometry().topLeft(), where);
 }
 
-void TestSettings::soundIsSavedOnlyOnTheWayOut()
+// The switch is saved as it changes, so that it survives a display server
+// going away; the position waits for the way out.
+void TestSettings::soundIsSavedWhenSwitched()
 {
     {
         MainWindow w;
         w.show();
         w.nmuSound->trigger();
-        QVERIFY(!QFile::exists(storePath()));  // switching writes nothing yet
+        QCOMPARE(readStore(), QByteArray("[sound]\na=False\n"));
         w.close();
     }
     QVERIFY(readStore().contains("[sound]\na=False\n"));
     MainWindow again;
     QVERIFY(!again.nmuSound->isChecked());
     again.nmuSound->trigger();
-    again.close();
     QVERIFY(readStore().contains("[sound]\na=True\n"));
+}
+
+// The session manager asks for the data to be saved before a logout, and
+// ends the program afterwards, or lets it run on.
+void TestSettings::logoutSaves()
+{
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.move(60, 70);
+    QTRY_COMPARE(w.frameGeometry().topLeft(), QPoint(60, 70));
+    w.nmuSound->setChecked(false);  // as the user's switch would, without saving
+    auto *manager = qApp->findChild<QSessionManager *>();
+    QVERIFY(manager);
+    emit qApp->commitDataRequest(*manager);
+    QCOMPARE(stored("sound/a"), QStringLiteral("False"));
+    QCOMPARE(stored("Startup/X"), QStringLiteral("60"));
+    QCOMPARE(stored("Startup/Y"), QStringLiteral("70"));
+    QVERIFY(w.isVisible());
 }
 
 void TestSettings::exitSavesOnceAndClosesTheDialog()

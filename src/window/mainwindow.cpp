@@ -75,6 +75,7 @@ MainWindow::MainWindow(QWidget *parent)
     render();
     digitKeys[1]->setFocus();
     readSettings();
+    watchEndings();
     // Once the window is up, the cues are readied, so that the first one sounds at once.
     QTimer::singleShot(250, this, [this] {
         if (nmuSound->isChecked())
@@ -145,7 +146,7 @@ void MainWindow::createMenus()
     nmuVer = action(nmuHlp, "nmuVer", "バ－ジョン情報(&V)");
 
     // The Sound switch is the item's own check mark, which it toggles when
-    // chosen; that is all the item does.
+    // chosen; the new state is saved at once (watchEndings).
     nmuSound->setCheckable(true);
     nmuSound->setChecked(true);
 }
@@ -298,13 +299,18 @@ void MainWindow::readSettings()
 
 void MainWindow::writeSettings()
 {
-    writeSetting(Application, QStringLiteral("sound"), QStringLiteral("a"),
-                 nmuSound->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
+    writeSoundSetting();
     if (!canPlaceWindows())
         return;
     const QRect normal = normalRect(this);
     writeSetting(Application, QStringLiteral("Startup"), QStringLiteral("X"), QString::number(normal.left()));
     writeSetting(Application, QStringLiteral("Startup"), QStringLiteral("Y"), QString::number(normal.top()));
+}
+
+void MainWindow::writeSoundSetting()
+{
+    writeSetting(Application, QStringLiteral("sound"), QStringLiteral("a"),
+                 nmuSound->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
 }
 
 // Every close request saves the settings and goes through. An open version
@@ -326,11 +332,10 @@ void MainWindow::exitChosen()
 
 void MainWindow::helpChosen(const QString &document)
 {
-    const qint32 r = openDocument(QCoreApplication::applicationDirPath(), document);
-    if (r >= 0 && r <= 32) {
+    openDocument(this, QCoreApplication::applicationDirPath(), document, [this, document](qint32 r) {
         showMessage(this, document + QStringLiteral(" を開くことができませんでした。 (") + QString::number(r) + QLatin1Char(')'),
                     MessageIcon::None);
-    }
+    });
 }
 
 void MainWindow::versionChosen()

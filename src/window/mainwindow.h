@@ -69,6 +69,11 @@ private:
 
     void readSettings();
     void writeSettings();
+    void writeSoundSetting();
+
+    // Endings that do not come through the window (endings.cpp).
+    void watchEndings();
+    void endRequested();
 
     Calculator m_calculator;
 };

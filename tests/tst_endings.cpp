@@ -1,0 +1,163 @@
+// Endings from outside the window, each taken by a real copy of the program:
+// the signals of a session, a shutdown and a terminal, and 終了 and SIGTERM on
+// a Wayland display alone, where the position is neither applied nor saved.
+#include <QDir>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+class TestEndings : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir config;
+    QString store() const { return config.path() + QStringLiteral("/KAVLO/KAVLO.conf"); }
+    QString stored(const char *key) const
+    {
+        return QSettings(store(), QSettings::IniFormat).value(QLatin1String(key)).toString();
+    }
+    // Starts a copy of the program on the platform or Wayland display given,
+    // with the signal ignored from the start; returns what it says up to its
+    // ready line.
+    QByteArray startReady(QProcess &program, const QStringList &args, const QString &platform,
+                          const QString &waylandDisplay = QString(), int ignored = 0);
+    void end(QProcess &program, int signal);
+
+private slots:
+    void init();
+
+    void signalsEndAsTheCloseBoxDoes_data();
+    void signalsEndAsTheCloseBoxDoes();
+    void ignoredHangUpsStayIgnored();
+    void nativeWayland_data();
+    void nativeWayland();
+};
+
+QByteArray TestEndings::startReady(QProcess &program, const QStringList &args, const QString &platform,
+                                   const QString &waylandDisplay, int ignored)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "SESSION_MANAGER"})
+        env.remove(QLatin1String(name));
+    if (!platform.isEmpty())
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    if (!waylandDisplay.isEmpty()) {
+        env.insert(QStringLiteral("WAYLAND_DISPLAY"), waylandDisplay);
+        // Qt's Wayland platform and Mesa's EGL keep allocations of theirs to the end.
+        env.insert(QStringLiteral("ASAN_OPTIONS"), env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":detect_leaks=0"));
+    }
+    program.setProcessEnvironment(env);
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // Whatever the test runner ignores would stay ignored in the program.
+    program.setChildProcessModifier([ignored] {
+        for (int s : {SIGTERM, SIGHUP, SIGINT})
+            std::signal(s, s == ignored ? SIG_IGN : SIG_DFL);
+    });
+    program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/one_run"), args);
+    QByteArray said;
+    while (program.waitForReadyRead(20000)) {
+        said += program.readAll();
+        if ((said.startsWith("ready ") || said.contains("\nready ")) && said.endsWith('\n'))
+            break;
+    }
+    return said;
+}
+
+void TestEndings::end(QProcess &program, int signal)
+{
+    QVERIFY(::kill(pid_t(program.processId()), signal) == 0);
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+}
+
+void TestEndings::init()
+{
+    QVERIFY(config.isValid());
+    QDir(config.path() + QStringLiteral("/KAVLO")).removeRecursively();
+}
+
+void TestEndings::signalsEndAsTheCloseBoxDoes_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<QStringList>("opened");
+    QTest::newRow("SIGTERM") << SIGTERM << QStringList();
+    QTest::newRow("SIGHUP") << SIGHUP << QStringList();
+    QTest::newRow("SIGINT") << SIGINT << QStringList();
+    QTest::newRow("SIGTERM with a message box open") << SIGTERM << QStringList({"--message"});
+    QTest::newRow("SIGHUP with the version window open") << SIGHUP << QStringList({"--version-window"});
+}
+
+void TestEndings::signalsEndAsTheCloseBoxDoes()
+{
+    QFETCH(int, signal);
+    QFETCH(QStringList, opened);
+
+    QProcess program;
+    QCOMPARE(startReady(program, QStringList({"--sound", "off", "--move", "33", "44", "--wait"}) + opened,
+                        QStringLiteral("offscreen")),
+             QByteArray("sound on\nmoved no\nready offscreen\n"));
+    QVERIFY(!QFile::exists(store()));
+    end(program, signal);
+    QCOMPARE(stored("sound/a"), QStringLiteral("False"));
+    QCOMPARE(stored("Startup/X"), QStringLiteral("33"));
+    QCOMPARE(stored("Startup/Y"), QStringLiteral("44"));
+}
+
+// nohup ignores hang-ups for the program it starts, and they stay ignored.
+void TestEndings::ignoredHangUpsStayIgnored()
+{
+    QProcess program;
+    QVERIFY(startReady(program, {"--sound", "off", "--wait"}, QStringLiteral("offscreen"), QString(), SIGHUP)
+                .endsWith("ready offscreen\n"));
+    QVERIFY(::kill(pid_t(program.processId()), SIGHUP) == 0);
+    QVERIFY(!program.waitForFinished(500));
+    QVERIFY(!QFile::exists(store()));
+    end(program, SIGTERM);
+    QCOMPARE(stored("sound/a"), QStringLiteral("False"));
+}
+
+void TestEndings::nativeWayland_data()
+{
+    QTest::addColumn<QString>("ending");
+    QTest::newRow("終了") << "--exit";
+    QTest::newRow("SIGTERM") << "--wait";
+}
+
+// Started on a Wayland display alone, the program runs there natively. A
+// Wayland program cannot place its windows: a saved position is neither
+// applied nor overwritten.
+void TestEndings::nativeWayland()
+{
+    QFETCH(QString, ending);
+
+    const QString display = qEnvironmentVariable("TEST_WAYLAND_DISPLAY");
+    if (display.isEmpty())
+        QSKIP("needs the Wayland compositor that scripts/with-test-servers starts");
+    QVERIFY(QDir().mkpath(config.path() + QStringLiteral("/KAVLO")));
+    QFile file(store());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Startup]\nX=30\nY=40\n");
+    file.close();
+
+    QProcess program;
+    QCOMPARE(startReady(program, {"--sound", "off", "--move", "5", "6", ending}, QString(), display),
+             QByteArray("sound on\nmoved no\nready wayland\n"));
+    if (ending == QLatin1String("--wait")) {
+        end(program, SIGTERM);
+    } else {
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+    }
+    QCOMPARE(stored("sound/a"), QStringLiteral("False"));
+    QCOMPARE(stored("Startup/X"), QStringLiteral("30"));
+    QCOMPARE(stored("Startup/Y"), QStringLiteral("40"));
+}
+
+QTEST_GUILESS_MAIN(TestEndings)
+#include "tst_endings.moc"
