@@ -9,17 +9,28 @@ namespace ControlTable {
 
 namespace {
 
-// The icon in the picture boxes: the 16-colour 32-pixel image, and the theme's
-// larger drawings of the same ball where the screen has more pixels to the point.
+// The icon in the picture boxes: the 16-colour 32-pixel image, or where the
+// screen has more pixels to the point, the theme's drawing of the same ball
+// that has enough of them. Only that one file is read: Qt decodes every file
+// given to an icon at once, and the large drawings would slow the start.
 constexpr int IconSize = 32;
 
 QPixmap pictureIcon(qreal devicePixelRatio)
 {
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/kavlo.png"), QSize(IconSize, IconSize));
-    for (int size : {48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
-    return icon.pixmap(QSize(IconSize, IconSize), devicePixelRatio);
+    const int pixels = qCeil(IconSize * devicePixelRatio);
+    if (pixels <= IconSize)
+        return QPixmap(QStringLiteral(":/kavlo.png"));
+    int size = 256;
+    for (int drawn : {48, 64, 128}) {
+        if (drawn >= pixels) {
+            size = drawn;
+            break;
+        }
+    }
+    QPixmap icon = QPixmap(QStringLiteral(":/icons/%1.png").arg(size))
+                       .scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    icon.setDevicePixelRatio(devicePixelRatio);
+    return icon;
 }
 
 constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignTop;
