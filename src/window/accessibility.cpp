@@ -119,7 +119,7 @@ public:
         if (t == QAccessible::Accelerator)
             return m_key;
         const QString text = QAccessibleWidget::text(t);
-        return t == QAccessible::Name && text.isEmpty() ? withoutAccessMarks(button()->text()) : text;
+        return t == QAccessible::Name && text.isEmpty() ? button()->text() : text;
     }
 
     QAccessible::State state() const override
@@ -135,8 +135,8 @@ public:
     {
         if (action != pressAction())
             QAccessibleWidget::doAction(action);
-        else if (button()->isEnabled())
-            button()->animateClick();
+        else
+            button()->click();  // at once, as the window takes every key
     }
 
     QStringList keyBindingsForAction(const QString &action) const override
@@ -146,17 +146,6 @@ public:
 
 private:
     QPushButton *button() const { return static_cast<QPushButton *>(widget()); }
-
-    static QString withoutAccessMarks(const QString &caption)
-    {
-        QString plain;
-        for (qsizetype i = 0; i < caption.size(); ++i) {
-            if (caption[i] == QLatin1Char('&') && ++i == caption.size())
-                break;
-            plain += caption[i];
-        }
-        return plain;
-    }
 
     const QString m_key;
 };
