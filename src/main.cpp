@@ -1,3 +1,4 @@
+#include "identity.h"
 #include "desktop/placement.h"
 #include "window/mainwindow.h"
 
@@ -9,8 +10,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // The name titles message boxes that have no title of their own. No
     // display name is set: Qt would append it to every window title.
-    QApplication::setOrganizationName(QStringLiteral("KAVLO"));
-    QApplication::setApplicationName(QStringLiteral("KAVLO"));
+    QApplication::setOrganizationName(QString::fromLatin1(Identity::StoreName));
+    QApplication::setApplicationName(QString::fromLatin1(Identity::StoreName));
     MainWindow window;
     window.show();
     return app.exec();

@@ -1,15 +1,14 @@
 #include "calculator.h"
 
 #include "format.h"
-#include "statistics.h"
 
 #include <utility>
 
 namespace {
 
-Outcome refuse(Message::Icon icon, const char *text)
+Outcome refuse(Message::Kind kind, const char *text)
 {
-    return {Message{QString::fromUtf8(text), icon, QStringLiteral("Kavlo")}, Cue::None};
+    return {Message{kind, QString::fromUtf8(text)}, Cue::None};
 }
 
 // A figure is at most five digits, so it always fits.
@@ -20,9 +19,9 @@ qint32 valueOf(const QString &figure)
 
 } // namespace
 
-bool Calculator::takesStatistic(Statistic statistic) const
+bool Calculator::takesStatistic(const Statistic &statistic) const
 {
-    return m_step == Step::Ready || (m_statistic == statistic && m_step == Step::AwaitingSecondFigure);
+    return m_step == Step::Ready || (m_statistic == &statistic && m_step == Step::AwaitingSecondFigure);
 }
 
 QString Calculator::thirds() const
@@ -44,20 +43,19 @@ Outcome Calculator::chooseThirds(int thirds)
 {
     if (!takesThirds())
         return {};
-    // No whole innings and no thirds would divide the earned runs by zero.
-    if (thirds == 0 && valueOf(m_firstFigure) == 0)
-        return refuse(Message::Icon::Stop, "投球回数が０なのでもし自責点があると防御率は無限大です。");
+    if (std::optional<Outcome> refused = refusal(m_statistic->thirdsRefusals, valueOf(m_firstFigure), thirds))
+        return *refused;
     m_thirds = thirds;
     m_step = Step::AwaitingSecondFigure;
     return {std::nullopt, Cue::Function};
 }
 
-Outcome Calculator::pressStatistic(Statistic statistic)
+Outcome Calculator::pressStatistic(const Statistic &statistic)
 {
     if (!takesStatistic(statistic))
         return {};
     if (m_entry.isEmpty())
-        return refuse(Message::Icon::Exclamation, "入力画面に数字を入力して下さい。");
+        return refuse(Message::Kind::NoEntry, "入力画面に数字を入力して下さい。");
     return m_step == Step::Ready ? takeFirstFigure(statistic) : takeSecondFigure();
 }
 
@@ -73,11 +71,11 @@ Outcome Calculator::clearAll()
     return {};
 }
 
-Outcome Calculator::takeFirstFigure(Statistic statistic)
+Outcome Calculator::takeFirstFigure(const Statistic &statistic)
 {
-    m_statistic = statistic;
+    m_statistic = &statistic;
     m_firstFigure = takeEntry();
-    m_step = statistic == Statistic::EarnedRunAverage ? Step::AwaitingThirds : Step::AwaitingSecondFigure;
+    m_step = statistic.takesThirds ? Step::AwaitingThirds : Step::AwaitingSecondFigure;
     return {std::nullopt, Cue::Function};
 }
 
@@ -85,34 +83,27 @@ Outcome Calculator::takeSecondFigure()
 {
     const qint32 first = valueOf(m_firstFigure);
     const qint32 second = valueOf(m_entry);
-    switch (*m_statistic) {
-    case Statistic::BattingAverage:
-        // More hits than at-bats: the hits are keyed again.
-        if (second > first) {
-            m_entry.clear();
-            return refuse(Message::Icon::Stop, "打数より安打の数のほうが多いです。");
-        }
-        if (first == 0 && second == 0) {
-            clearAll();
-            return refuse(Message::Icon::Stop, "０打数０安打は打率000です。");
-        }
-        m_result = formatResult(battingAverage(second, first), 3);
-        break;
-    case Statistic::WinningPercentage:
-        // No decisions, no percentage.
-        if (first == 0 && second == 0) {
-            clearAll();
-            return refuse(Message::Icon::Stop, "０勝０敗では勝率を計算できません。");
-        }
-        m_result = formatResult(winningPercentage(first, second), 3);
-        break;
-    case Statistic::EarnedRunAverage:
-        m_result = formatResult(earnedRunAverage(second, first, *m_thirds), 2);
-        break;
-    }
+    if (std::optional<Outcome> refused = refusal(m_statistic->secondFigureRefusals, first, second))
+        return *refused;
+    m_result = formatResult(m_statistic->formula(first, second, m_thirds.value_or(0)), m_statistic->decimals);
     m_secondFigure = takeEntry();
     m_step = Step::Done;
     return {std::nullopt, Cue::Function};
+}
+
+// The first refusal that applies, having cleared what it clears.
+std::optional<Outcome> Calculator::refusal(const std::vector<Refusal> &refusals, qint32 first, qint32 second)
+{
+    for (const Refusal &r : refusals) {
+        if (!r.applies(first, second))
+            continue;
+        if (r.clears == Clears::Entry)
+            m_entry.clear();
+        else if (r.clears == Clears::Everything)
+            clearAll();
+        return refuse(Message::Kind::Refused, r.reason);
+    }
+    return std::nullopt;
 }
 
 QString Calculator::takeEntry()

@@ -4,11 +4,12 @@
 // window must do besides showing it: a message, a cue, or nothing.
 #pragma once
 
+#include "cue.h"
+#include "statistics.h"
+
 #include <QString>
 
 #include <optional>
-
-enum class Statistic { BattingAverage, WinningPercentage, EarnedRunAverage };
 
 enum class Step {
     Ready,                 // no statistic begun
@@ -17,17 +18,13 @@ enum class Step {
     Done,                  // the result is shown; only clearing is left
 };
 
-enum class Cue { None, Digit, Function };
-
+// Why the calculator did not do what was asked; the window decides how the
+// message looks.
 struct Message {
-    enum class Icon { Exclamation, Stop };
+    enum class Kind { NoEntry, Refused };  // nothing keyed; a figure it cannot take
+    Kind kind;
     QString text;
-    Icon icon;
-    QString title;
-    bool operator==(const Message &other) const
-    {
-        return text == other.text && icon == other.icon && title == other.title;
-    }
+    bool operator==(const Message &other) const { return kind == other.kind && text == other.text; }
 };
 
 // What an operation asks of the window once the state has changed.
@@ -44,16 +41,16 @@ public:
     // The user's actions. A key that the state does not offer does nothing.
     Outcome enterDigit(int digit);  // 0 to 9, from a key or typed
     Outcome chooseThirds(int thirds);  // 0, 1 or 2 thirds of an inning
-    Outcome pressStatistic(Statistic statistic);
+    Outcome pressStatistic(const Statistic &statistic);
     Outcome clearEntry();
     Outcome clearAll();
 
     // Which keys the state offers.
     bool takesDigitKeys() const { return m_step == Step::Ready || m_step == Step::AwaitingSecondFigure; }
     bool takesThirds() const { return m_step == Step::AwaitingThirds; }
-    bool takesStatistic(Statistic statistic) const;
+    bool takesStatistic(const Statistic &statistic) const;
 
-    std::optional<Statistic> statistic() const { return m_statistic; }
+    const Statistic *statistic() const { return m_statistic; }  // null when Ready
     Step step() const { return m_step; }
     // The figures exactly as keyed, leading zeros kept; empty when not taken.
     const QString &entry() const { return m_entry; }
@@ -63,11 +60,12 @@ public:
     const QString &result() const { return m_result; }
 
 private:
-    Outcome takeFirstFigure(Statistic statistic);
+    Outcome takeFirstFigure(const Statistic &statistic);
     Outcome takeSecondFigure();
     QString takeEntry();
+    std::optional<Outcome> refusal(const std::vector<Refusal> &refusals, qint32 first, qint32 second);
 
-    std::optional<Statistic> m_statistic;  // set exactly when the step is not Ready
+    const Statistic *m_statistic = nullptr;  // set exactly when the step is not Ready
     Step m_step = Step::Ready;
     QString m_entry;
     QString m_firstFigure;

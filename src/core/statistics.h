@@ -1,13 +1,40 @@
-// The three statistics. Each divides in double precision and keeps the
-// quotient as a single-precision float, the value that is then formatted.
+// Everything a statistic is, one row each in `statistics`: the captions it
+// shows, how it takes its figures, what it refuses and its formula. The
+// calculator and the window know no statistic by name; a new statistic is a
+// new row here and a key for it in the window's control table.
 #pragma once
 
 #include <QtGlobal>
 
-// hits / at-bats; at-bats is never 0.
-float battingAverage(qint32 hits, qint32 atBats);
-// wins / (wins + losses); the two are never both 0.
-float winningPercentage(qint32 wins, qint32 losses);
-// Earned runs per nine innings over whole innings plus 0, 1 or 2 thirds,
-// which are never 0 and 0.
-float earnedRunAverage(qint32 earnedRuns, qint32 innings, int thirds);
+#include <array>
+#include <vector>
+
+// What a refusal clears: nothing, the entry (to key the figure again) or the
+// whole computation.
+enum class Clears { Nothing, Entry, Everything };
+
+struct Refusal {
+    bool (*applies)(qint32 first, qint32 second);
+    const char *reason;  // the message that says why
+    Clears clears;
+};
+
+struct Statistic {
+    const char *id;  // binds its key in the control table, and names it in tests
+    const char *firstKey, *secondKey;  // the key's caption before and after the first figure is taken
+    // The captions beside the first figure, the thirds (none without thirds),
+    // the second figure and the result.
+    const char *firstFigure, *thirds, *secondFigure, *result;
+    bool takesThirds;  // after the first figure, the thirds of an inning are chosen
+    int decimals;
+    std::vector<Refusal> thirdsRefusals;  // checked with the first figure and the thirds chosen
+    std::vector<Refusal> secondFigureRefusals;  // checked with the two figures
+    // Divides in double precision and keeps the quotient as a single-precision
+    // float, the value that is then formatted.
+    float (*formula)(qint32 first, qint32 second, int thirds);
+};
+
+extern const std::array<Statistic, 3> statistics;
+
+// The statistic of that id; null for none.
+const Statistic *findStatistic(const char *id);

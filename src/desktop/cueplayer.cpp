@@ -51,9 +51,15 @@ void CuePlayer::play(const QString &wavPath)
         m_pending = e;
 }
 
+bool CuePlayer::isPlaying(const QString &wavPath) const
+{
+    const QSoundEffect *e = m_effects.value(wavPath);
+    return e && e->isPlaying();
+}
+
 void CuePlayer::prepare(const QString &wavPath)
 {
-    if (effect(wavPath) || !isPlayableWav(wavPath) || QMediaDevices::defaultAudioOutput().isNull())
+    if (isLoaded(wavPath) || !isPlayableWav(wavPath) || QMediaDevices::defaultAudioOutput().isNull())
         return;
     QSoundEffect *e = effectFor(wavPath);
     e->setSource(QUrl::fromLocalFile(wavPath));
@@ -67,6 +73,10 @@ QSoundEffect *CuePlayer::effectFor(const QString &wavPath)
         e = new QSoundEffect(this);
         QSoundEffect *created = e;
         connect(e, &QSoundEffect::statusChanged, this, [this, created] { statusChanged(created); });
+        connect(e, &QSoundEffect::playingChanged, this, [this, created, wavPath] {
+            if (m_watcher)
+                m_watcher(wavPath, created->isPlaying());
+        });
     }
     return e;
 }

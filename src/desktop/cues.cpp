@@ -10,29 +10,30 @@ namespace {
 
 Player replacement;
 
-// Built afresh each time, so the files are found beside the program whatever
-// the working directory.
-QString path(const QString &fileName)
-{
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + fileName;
-}
-
 } // namespace
 
-void play(const QString &fileName)
+QString path(Cue cue)
 {
-    if (replacement)
-        replacement(path(fileName));
-    else
-        CuePlayer::instance().play(path(fileName));
+    return QCoreApplication::applicationDirPath()
+           + (cue == Cue::Digit ? QStringLiteral("/kavlo1.wav") : QStringLiteral("/kavlo2.wav"));
 }
 
-void prepare(const QStringList &fileNames)
+void play(Cue cue)
+{
+    if (cue == Cue::None)
+        return;
+    if (replacement)
+        replacement(cue, path(cue));
+    else
+        CuePlayer::instance().play(path(cue));
+}
+
+void prepare()
 {
     if (replacement)
         return;
-    for (const QString &fileName : fileNames)
-        CuePlayer::instance().prepare(path(fileName));
+    for (Cue cue : {Cue::Digit, Cue::Function})
+        CuePlayer::instance().prepare(path(cue));
 }
 
 void setPlayer(Player player)

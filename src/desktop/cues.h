@@ -2,22 +2,26 @@
 // waiting for them to end.
 #pragma once
 
+#include "core/cue.h"
+
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 
 namespace Cues {
 
-// Starts the cue file of that name from the program's directory and returns
-// at once; a cue cuts off the one still sounding.
-void play(const QString &fileName);
+// Starts the cue from the program's directory and returns at once; a cue cuts
+// off the one still sounding.
+void play(Cue cue);
 
-// Readies the files while the program is idle, so that the first cue does not
+// Readies both cues while the program is idle, so that the first cue does not
 // wait for the sound server to be reached and its file to be loaded.
-void prepare(const QStringList &fileNames);
+void prepare();
 
-using Player = std::function<void(const QString &wavPath)>;
+// The file a cue plays, found beside the program whatever the working directory.
+QString path(Cue cue);
+
+using Player = std::function<void(Cue cue, const QString &wavPath)>;
 
 // Replaces the real player (tests record cues through it); an empty player
 // puts the real one back.

@@ -1,29 +1,59 @@
 #include "settings.h"
 
+#include "identity.h"
+
 #include <QSettings>
+
+namespace Settings {
 
 namespace {
 
-// The application name serves as the organisation too: QSettings needs one.
-// On Linux the store is the INI file ~/.config/KAVLO/KAVLO.conf.
-QString path(const QString &section, const QString &key)
+const QString SoundKey = QStringLiteral("sound/a");
+const QString XKey = QStringLiteral("Startup/X");
+const QString YKey = QStringLiteral("Startup/Y");
+
+// The store's name serves as the organisation too: QSettings needs one.
+QSettings store()
 {
-    return section + QLatin1Char('/') + key;
+    return QSettings(QString::fromLatin1(Identity::StoreName), QString::fromLatin1(Identity::StoreName));
+}
+
+// A stored coordinate: a decimal 32-bit integer, or nothing.
+std::optional<int> coordinate(const QSettings &s, const QString &key)
+{
+    bool ok = false;
+    const int value = s.value(key).toString().toInt(&ok, 10);
+    return ok ? std::optional<int>(value) : std::nullopt;
 }
 
 } // namespace
 
-QString readSetting(const QString &application, const QString &section, const QString &key, const QString &defaultValue)
+Saved load()
 {
-    const QSettings store(application, application);
-    const QVariant value = store.value(path(section, key));
-    return value.isValid() ? value.toString() : defaultValue;
+    const QSettings s = store();
+    Saved saved;
+    // True or False in any case; anything else counts as absent, and the cues are on.
+    saved.sound = s.value(SoundKey).toString().compare(QLatin1String("False"), Qt::CaseInsensitive) != 0;
+    const std::optional<int> x = coordinate(s, XKey), y = coordinate(s, YKey);
+    if (x && y)
+        saved.position = QPoint(*x, *y);
+    return saved;
 }
 
-void writeSetting(const QString &application, const QString &section, const QString &key, const QString &value)
+void save(std::optional<bool> sound, std::optional<QPoint> position)
 {
-    // Each write is saved at once, through a locked temporary file that
-    // replaces the old one whole.
-    QSettings store(application, application);
-    store.setValue(path(section, key), value);
+    QSettings s = store();
+    // A folder that cannot take a new file still lets the file be written in place.
+    s.setAtomicSyncRequired(false);
+    if (sound)
+        s.setValue(SoundKey, *sound ? QStringLiteral("True") : QStringLiteral("False"));
+    if (position) {
+        s.setValue(XKey, QString::number(position->x()));
+        s.setValue(YKey, QString::number(position->y()));
+    }
+    s.sync();
+    if (s.status() != QSettings::NoError)
+        qWarning("kavlo: the settings could not be saved to %s", qPrintable(s.fileName()));
 }
+
+} // namespace Settings

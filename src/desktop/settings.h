@@ -1,8 +1,26 @@
-// The per-user settings store: text values by application, section and key,
-// kept by QSettings in the user's configuration directory.
+// What the program keeps from one run to the next: the Sound switch and where
+// the main window stands. Only this seam knows the store, its sections and
+// its keys; on Linux it is the INI file ~/.config/KAVLO/KAVLO.conf.
 #pragma once
 
-#include <QString>
+#include <QPoint>
 
-QString readSetting(const QString &application, const QString &section, const QString &key, const QString &defaultValue);
-void writeSetting(const QString &application, const QString &section, const QString &key, const QString &value);
+#include <optional>
+
+namespace Settings {
+
+struct Saved {
+    bool sound = true;  // cues on, unless the store says False
+    std::optional<QPoint> position;  // the frame's top-left corner, when one is stored whole
+};
+
+// Reads the store; a value it cannot read counts as absent.
+Saved load();
+
+// Writes the Sound switch and the position in one atomic write. With no
+// switch given, the store keeps the one it holds, which another copy of the
+// program may have written meanwhile. Where nothing can be written, says so
+// on standard error.
+void save(std::optional<bool> sound, std::optional<QPoint> position);
+
+} // namespace Settings

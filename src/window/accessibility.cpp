@@ -1,7 +1,5 @@
 #include "accessibility.h"
 
-#include "mainwindow.h"
-
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeySequence>
@@ -164,19 +162,15 @@ void replaceInterface(QAccessibleInterface *iface)
 
 namespace Accessibility {
 
-void describePanel(MainWindow &window)
+void describeDisplay(QLabel *caption, QLabel *display)
 {
-    const std::pair<QLabel *, QLabel *> captioned[] = {
-        {window.Label1, window.lblInput}, {window.Label2, window.lblA}, {window.Label3, window.lblB},
-        {window.Label4, window.lblC},     {window.Label5, window.lblD},
-    };
-    for (const auto &[caption, display] : captioned) {
-        caption->setBuddy(display);
-        replaceInterface(new DisplayInterface(display));
-    }
-    // The keys that the window takes for the thirds, when they are released.
-    for (int thirds = 0; thirds < 3; ++thirds)
-        replaceInterface(new FunctionKeyButton(window.thirdsKeys[thirds], QKeySequence(Qt::Key(Qt::Key_F5 + thirds))));
+    caption->setBuddy(display);
+    replaceInterface(new DisplayInterface(display));
+}
+
+void describeFunctionKey(QPushButton *key, const QKeySequence &functionKey)
+{
+    replaceInterface(new FunctionKeyButton(key, functionKey));
 }
 
 void describeDialog(QWidget *window)

@@ -4,16 +4,19 @@
 // window is a dialog.
 #pragma once
 
-class MainWindow;
+class QKeySequence;
 class QLabel;
+class QPushButton;
 class QString;
 class QWidget;
 
 namespace Accessibility {
 
-// Describes the main window's displays and thirds keys; called once its
-// controls exist.
-void describePanel(MainWindow &window);
+// A display offers its figure as its text and value, labelled by its caption.
+void describeDisplay(QLabel *caption, QLabel *display);
+
+// A key that the window also takes through a function key, which names it.
+void describeFunctionKey(QPushButton *key, const QKeySequence &functionKey);
 
 // Exposes a top-level window as a dialog.
 void describeDialog(QWidget *window);

@@ -1,6 +1,7 @@
 #include "controltable.h"
 
 #include <QLabel>
+#include <QMap>
 #include <QPushButton>
 #include <QStringList>
 #include <QtMath>
@@ -41,12 +42,14 @@ using F = FontStyle;
 using B = Face;
 } // namespace
 
-// The statistic keys' captions follow the calculator's state: MainWindow::render writes them.
+// The statistic keys' captions follow the calculator's state: MainWindow::render
+// writes them. The numbers after the role give the order that Tab walks the
+// keys in, then the statistic that a key works.
 const std::array<Control, 32> controls = {{
     {"lblInput", K::Label, "", 840, 240, 972, 372, F::Display, B::Orange, Right, true, "入力画面"},
     {"Label1", K::Label, "入力画面", 0, 360, 852, 252, F::Caption, B::Standard, Right, true, nullptr},
-    {"cmdCan", K::Button, "C (&C)", 1920, 240, 732, 372, F::Key, B::Standard, None, true, nullptr},
-    {"Picture1", K::Picture, "", 3000, 120, 432, 432, F::None, B::Standard, None, true, "Kavlo"},
+    {"cmdCan", K::Button, "C (&C)", 1920, 240, 732, 372, F::Key, B::Standard, None, true, nullptr, 11},
+    {"Picture1", K::Picture, "", 3000, 120, 432, 432, F::None, B::Standard, None, true, "Kavlo", 19},
     {"lblA", K::Label, "", 840, 720, 972, 372, F::Display, B::White, Right, true, "第一の数値"},
     {"Label2", K::Label, "", 0, 840, 852, 252, F::Caption, B::Standard, Right, true, nullptr},
     {"Label3", K::Label, "", 1800, 840, 732, 252, F::Caption, B::Standard, Right, true, nullptr},
@@ -55,32 +58,27 @@ const std::array<Control, 32> controls = {{
     {"Label4", K::Label, "", 0, 1320, 852, 252, F::Caption, B::Standard, Right, true, nullptr},
     {"Label5", K::Label, "", 1800, 1320, 732, 252, F::Caption, B::Standard, Right, true, nullptr},
     {"lblD", K::Label, "", 2520, 1200, 972, 372, F::Display, B::Orange, Right, true, "計算結果"},
-    {"cmd7", K::Button, "7", 120, 1800, 492, 372, F::Digit, B::Standard, None, true, nullptr},
-    {"cmd8", K::Button, "8", 840, 1800, 492, 372, F::Digit, B::Standard, None, true, nullptr},
-    {"cmd9", K::Button, "9", 1560, 1800, 492, 372, F::Digit, B::Standard, None, true, nullptr},
-    {"cmdSyoritu", K::Button, "", 2280, 1800, 1212, 372, F::Key, B::Standard, None, true, nullptr},
-    {"cmd4", K::Button, "4", 120, 2280, 492, 372, F::Digit, B::Standard, None, true, nullptr},
-    {"cmd5", K::Button, "5", 840, 2280, 492, 372, F::Digit, B::Standard, None, true, nullptr},
-    {"cmd6", K::Button, "6", 1560, 2280, 492, 372, F::Digit, B::Standard, None, true, nullptr},
-    {"cmdDaritu", K::Button, "", 2280, 2280, 1212, 372, F::Key, B::Standard, None, true, nullptr},
-    {"cmd1", K::Button, "1", 120, 2760, 492, 372, F::Digit, B::Standard, None, true, nullptr},
-    {"cmd2", K::Button, "2", 840, 2760, 492, 372, F::Digit, B::Standard, None, true, nullptr},
-    {"cmd3", K::Button, "3", 1560, 2760, 492, 372, F::Digit, B::Standard, None, true, nullptr},
-    {"comJiseki", K::Button, "", 2280, 2760, 1212, 372, F::Key, B::Standard, None, true, nullptr},
-    {"cmd0", K::Button, "0", 120, 3240, 492, 612, F::Digit, B::Standard, None, true, nullptr},
-    {"cmdAC", K::Button, "AC (&A)", 720, 3240, 852, 612, F::Key, B::Standard, None, true, nullptr},
+    {"cmd7", K::Button, "7", 120, 1800, 492, 372, F::Digit, B::Standard, None, true, nullptr, 7},
+    {"cmd8", K::Button, "8", 840, 1800, 492, 372, F::Digit, B::Standard, None, true, nullptr, 8},
+    {"cmd9", K::Button, "9", 1560, 1800, 492, 372, F::Digit, B::Standard, None, true, nullptr, 9},
+    {"cmdSyoritu", K::Button, "", 2280, 1800, 1212, 372, F::Key, B::Standard, None, true, nullptr, 12, "winningPercentage"},
+    {"cmd4", K::Button, "4", 120, 2280, 492, 372, F::Digit, B::Standard, None, true, nullptr, 4},
+    {"cmd5", K::Button, "5", 840, 2280, 492, 372, F::Digit, B::Standard, None, true, nullptr, 5},
+    {"cmd6", K::Button, "6", 1560, 2280, 492, 372, F::Digit, B::Standard, None, true, nullptr, 6},
+    {"cmdDaritu", K::Button, "", 2280, 2280, 1212, 372, F::Key, B::Standard, None, true, nullptr, 13, "battingAverage"},
+    {"cmd1", K::Button, "1", 120, 2760, 492, 372, F::Digit, B::Standard, None, true, nullptr, 1},
+    {"cmd2", K::Button, "2", 840, 2760, 492, 372, F::Digit, B::Standard, None, true, nullptr, 2},
+    {"cmd3", K::Button, "3", 1560, 2760, 492, 372, F::Digit, B::Standard, None, true, nullptr, 3},
+    {"comJiseki", K::Button, "", 2280, 2760, 1212, 372, F::Key, B::Standard, None, true, nullptr, 14, "earnedRunAverage"},
+    {"cmd0", K::Button, "0", 120, 3240, 492, 612, F::Digit, B::Standard, None, true, nullptr, 10},
+    {"cmdAC", K::Button, "AC (&A)", 720, 3240, 852, 612, F::Key, B::Standard, None, true, nullptr, 18},
     {"Label6", K::Label, "F5", 1680, 3240, 492, 252, F::Caption, B::Standard, Centre, true, nullptr},
     {"Label7", K::Label, "F6", 2280, 3240, 492, 252, F::Caption, B::Standard, Centre, true, nullptr},
     {"Label9", K::Label, "F7", 2880, 3240, 492, 252, F::Caption, B::Standard, Centre, true, nullptr},
-    {"cmd03", K::Button, "0/3", 1680, 3480, 492, 372, F::Caption, B::Standard, None, false, nullptr},
-    {"cmd13", K::Button, "1/3", 2280, 3480, 492, 372, F::Caption, B::Standard, None, false, nullptr},
-    {"cmd23", K::Button, "2/3", 2880, 3480, 492, 372, F::Caption, B::Standard, None, false, nullptr},
+    {"cmd03", K::Button, "0/3", 1680, 3480, 492, 372, F::Caption, B::Standard, None, false, nullptr, 15},
+    {"cmd13", K::Button, "1/3", 2280, 3480, 492, 372, F::Caption, B::Standard, None, false, nullptr, 16},
+    {"cmd23", K::Button, "2/3", 2880, 3480, 492, 372, F::Caption, B::Standard, None, false, nullptr, 17},
 }};
-
-const std::array<const char *, 19> focusOrder = {
-    "cmd1", "cmd2", "cmd3", "cmd4", "cmd5", "cmd6", "cmd7", "cmd8", "cmd9", "cmd0",
-    "cmdCan", "cmdSyoritu", "cmdDaritu", "comJiseki", "cmd03", "cmd13", "cmd23", "cmdAC", "Picture1",
-};
 
 // The sizes a window's icon is drawn at, on title bars, task bars and task
 // switchers up to twice the pixels. Every size is sent to the window system as
@@ -182,6 +180,13 @@ QHash<QString, QWidget *> createControls(const Control *table, size_t count, QWi
             w->setAccessibleName(QString::fromUtf8(c->role));
         byName.insert(w->objectName(), w);
     }
+    QMap<int, QWidget *> tabbed;
+    for (const Control *c = table; c != table + count; ++c) {
+        if (c->focus)
+            tabbed.insert(c->focus, byName.value(QLatin1String(c->name)));
+    }
+    for (auto it = tabbed.cbegin(); std::next(it) != tabbed.cend(); ++it)
+        QWidget::setTabOrder(it.value(), std::next(it).value());
     return byName;
 }
 

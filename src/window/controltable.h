@@ -25,6 +25,8 @@ struct Control {
     Qt::Alignment align;
     bool enabled;
     const char *role;  // accessible name of a display; buttons take theirs from the caption
+    int focus = 0;  // place in the order of Tab, from 1; 0 for none
+    const char *statistic = nullptr;  // id of the statistic that the key works
 };
 
 
@@ -33,7 +35,6 @@ inline constexpr int ClientWidth = 3672;
 inline constexpr int ClientHeight = 4104;
 
 extern const std::array<Control, 32> controls;
-extern const std::array<const char *, 19> focusOrder;
 
 // The window icon: the ball at the theme's sizes from 16 to 64 pixels.
 QIcon applicationIcon();
@@ -44,8 +45,8 @@ QRect toPixels(const Control &c, int dpiX, int dpiY);
 
 QFont font(FontStyle style);
 
-// Creates the controls of a table on client, placed at the screen's DPI and
-// styled; returns them by name.
+// Creates the controls of a table on client, placed at the screen's DPI,
+// styled and in their order of Tab; returns them by name.
 QHash<QString, QWidget *> createControls(const Control *table, size_t count, QWidget *client);
 
 } // namespace ControlTable

@@ -14,7 +14,7 @@ void MainWindow::watchEndings()
 {
     // Saved as it changes, the Sound switch outlives even a display server
     // that goes away; the position is saved whenever the program is left.
-    connect(nmuSound, &QAction::triggered, this, &MainWindow::writeSoundSetting);
+    connect(m_soundAction, &QAction::triggered, this, &MainWindow::soundSwitched);
     // The session manager may end the program after a logout, or let it run on.
     connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::writeSettings);
     onEndRequest(this, [this] { endRequested(); });

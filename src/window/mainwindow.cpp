@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "controltable.h"
 #include "versiondialog.h"
+#include "identity.h"
 #include "desktop/cues.h"
 #include "desktop/messagebox.h"
 #include "desktop/opener.h"
@@ -14,6 +15,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
@@ -22,35 +24,9 @@
 
 namespace {
 
-// What each statistic shows: its key's caption before and after its first
-// figure is taken, and the captions beside its two figures and its result.
-struct StatisticTexts {
-    Statistic statistic;
-    const char *firstKey, *secondKey, *firstFigure, *secondFigure, *result;
-};
-const StatisticTexts statisticTexts[] = {
-    {Statistic::BattingAverage, "打数 (&D)", "安打 (&H)", "打数", "安打", "打率"},
-    {Statistic::WinningPercentage, "勝 (&W)", "敗 (&L)", "勝", "敗", "勝率"},
-    {Statistic::EarnedRunAverage, "回 (&I)", "自責点 (&J)", "投球回数", "自責点", "防御率"},
-};
-
-const StatisticTexts &textsOf(Statistic statistic)
+QString textOf(const char *text)
 {
-    return statisticTexts[int(statistic)];
-}
-
-const QString DigitCue = QStringLiteral("kavlo1.wav");
-const QString FunctionCue = QStringLiteral("kavlo2.wav");
-
-// The settings store's application name.
-const QString Application = QStringLiteral("KAVLO");
-
-// A stored coordinate: a decimal 32-bit integer, or nothing.
-std::optional<qint32> coordinate(const QString &text)
-{
-    bool ok = false;
-    const qint32 value = text.toInt(&ok, 10);
-    return ok ? std::optional<qint32>(value) : std::nullopt;
+    return text ? QString::fromUtf8(text) : QString();
 }
 
 bool fits(qint64 value)
@@ -65,7 +41,7 @@ MainWindow::MainWindow(QWidget *parent)
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("kavlo"));
-    setWindowTitle(QStringLiteral("KavloVer2.0"));
+    setWindowTitle(QString::fromUtf8(Identity::WindowTitle));
     setWindowIcon(ControlTable::applicationIcon());
     createControls();
     createMenus();
@@ -73,13 +49,13 @@ MainWindow::MainWindow(QWidget *parent)
     connectActions();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     render();
-    digitKeys[1]->setFocus();
+    m_digitKeys[1]->setFocus();
     readSettings();
     watchEndings();
     // Once the window is up, the cues are readied, so that the first one sounds at once.
     QTimer::singleShot(250, this, [this] {
-        if (nmuSound->isChecked())
-            Cues::prepare({DigitCue, FunctionCue});
+        if (m_soundAction->isChecked())
+            Cues::prepare();
     });
 }
 
@@ -93,35 +69,38 @@ void MainWindow::createControls()
     setCentralWidget(client);
 
     const QHash<QString, QWidget *> byName = ControlTable::createControls(controls.data(), controls.size(), client);
-    auto label = [&](const QString &name) { return static_cast<QLabel *>(byName.value(name)); };
+    auto label = [&](const char *name) { return static_cast<QLabel *>(byName.value(QLatin1String(name))); };
     auto button = [&](const QString &name) { return static_cast<QPushButton *>(byName.value(name)); };
-    lblInput = label(QStringLiteral("lblInput"));
-    lblA = label(QStringLiteral("lblA"));
-    lblB = label(QStringLiteral("lblB"));
-    lblC = label(QStringLiteral("lblC"));
-    lblD = label(QStringLiteral("lblD"));
-    Label1 = label(QStringLiteral("Label1"));
-    Label2 = label(QStringLiteral("Label2"));
-    Label3 = label(QStringLiteral("Label3"));
-    Label4 = label(QStringLiteral("Label4"));
-    Label5 = label(QStringLiteral("Label5"));
-    Label6 = label(QStringLiteral("Label6"));
-    Label7 = label(QStringLiteral("Label7"));
-    Label9 = label(QStringLiteral("Label9"));
-    Picture1 = label(QStringLiteral("Picture1"));
+    m_entryDisplay = label("lblInput");
+    m_firstFigureDisplay = label("lblA");
+    m_thirdsDisplay = label("lblB");
+    m_secondFigureDisplay = label("lblC");
+    m_resultDisplay = label("lblD");
+    m_firstFigureCaption = label("Label2");
+    m_thirdsCaption = label("Label3");
+    m_secondFigureCaption = label("Label4");
+    m_resultCaption = label("Label5");
     for (int d = 0; d < 10; ++d)
-        digitKeys[d] = button(QStringLiteral("cmd%1").arg(d));
+        m_digitKeys[d] = button(QStringLiteral("cmd%1").arg(d));
     for (int t = 0; t < 3; ++t)
-        thirdsKeys[t] = button(QStringLiteral("cmd%1").arg(t) + QLatin1Char('3'));
-    cmdCan = button(QStringLiteral("cmdCan"));
-    cmdAC = button(QStringLiteral("cmdAC"));
-    cmdDaritu = button(QStringLiteral("cmdDaritu"));
-    cmdSyoritu = button(QStringLiteral("cmdSyoritu"));
-    comJiseki = button(QStringLiteral("comJiseki"));
+        m_thirdsKeys[t] = button(QStringLiteral("cmd%1").arg(t) + QLatin1Char('3'));
+    m_clearEntryKey = button(QStringLiteral("cmdCan"));
+    m_clearAllKey = button(QStringLiteral("cmdAC"));
+    for (const Control &c : controls) {
+        if (c.statistic)
+            m_statisticKeys.append({findStatistic(c.statistic), button(QLatin1String(c.name))});
+    }
 
-    for (size_t i = 1; i < focusOrder.size(); ++i)
-        setTabOrder(byName.value(QLatin1String(focusOrder[i - 1])), byName.value(QLatin1String(focusOrder[i])));
-    Accessibility::describePanel(*this);
+    const std::pair<QLabel *, QLabel *> captioned[] = {
+        {label("Label1"), m_entryDisplay},       {m_firstFigureCaption, m_firstFigureDisplay},
+        {m_thirdsCaption, m_thirdsDisplay},      {m_secondFigureCaption, m_secondFigureDisplay},
+        {m_resultCaption, m_resultDisplay},
+    };
+    for (const auto &[caption, display] : captioned)
+        Accessibility::describeDisplay(caption, display);
+    // The window takes these keys for the thirds, when they are released.
+    for (int t = 0; t < 3; ++t)
+        Accessibility::describeFunctionKey(m_thirdsKeys[t], QKeySequence(Qt::Key(Qt::Key_F5 + t)));
 }
 
 void MainWindow::createMenus()
@@ -137,36 +116,34 @@ void MainWindow::createMenus()
         m->setObjectName(QString::fromLatin1(name));
         return m;
     };
-    nmuExit = action(menuBar(), "nmuExit", "終了(&X)");
-    nmuSys = menu("nmuSys", "設定(&S)");
-    nmuSound = action(nmuSys, "nmuSound", "サウンド(&S)");
-    nmuHlp = menu("nmuHlp", "ヘルプ(&P)");
-    nmuHtml = action(nmuHlp, "nmuHtml", "HTML形式ヘルプ(&B)");
-    nmuText = action(nmuHlp, "nmuText", "TEXT形式ヘルプ(&T)");
-    nmuVer = action(nmuHlp, "nmuVer", "バ－ジョン情報(&V)");
+    connect(action(menuBar(), "nmuExit", "終了(&X)"), &QAction::triggered, this, &MainWindow::exitChosen);
+    QMenu *settings = menu("nmuSys", "設定(&S)");
+    m_soundAction = action(settings, "nmuSound", "サウンド(&S)");
+    QMenu *help = menu("nmuHlp", "ヘルプ(&P)");
+    connect(action(help, "nmuHtml", "HTML形式ヘルプ(&B)"), &QAction::triggered, this,
+            [this] { helpChosen(QStringLiteral("KAVLO.HTML")); });
+    connect(action(help, "nmuText", "TEXT形式ヘルプ(&T)"), &QAction::triggered, this,
+            [this] { helpChosen(QStringLiteral("KAVLO.TXT")); });
+    connect(action(help, "nmuVer", "バ－ジョン情報(&V)"), &QAction::triggered, this, &MainWindow::versionChosen);
 
     // The Sound switch is the item's own check mark, which it toggles when
     // chosen; the new state is saved at once (watchEndings).
-    nmuSound->setCheckable(true);
-    nmuSound->setChecked(true);
+    m_soundAction->setCheckable(true);
+    m_soundAction->setChecked(true);
 }
 
 void MainWindow::connectActions()
 {
     for (int d = 0; d < 10; ++d)
-        connect(digitKeys[d], &QPushButton::clicked, this, [this, d] { digitPressed(d); });
+        connect(m_digitKeys[d], &QPushButton::clicked, this, [this, d] { digitPressed(d); });
     for (int t = 0; t < 3; ++t)
-        connect(thirdsKeys[t], &QPushButton::clicked, this, [this, t] { thirdsPressed(t); });
-    for (const StatisticTexts &texts : statisticTexts) {
-        const Statistic s = texts.statistic;
-        connect(statisticKey(s), &QPushButton::clicked, this, [this, s] { statisticPressed(s); });
+        connect(m_thirdsKeys[t], &QPushButton::clicked, this, [this, t] { thirdsPressed(t); });
+    for (const auto &[statistic, key] : std::as_const(m_statisticKeys)) {
+        const Statistic *s = statistic;
+        connect(key, &QPushButton::clicked, this, [this, s] { statisticPressed(*s); });
     }
-    connect(cmdCan, &QPushButton::clicked, this, &MainWindow::clearEntryPressed);
-    connect(cmdAC, &QPushButton::clicked, this, &MainWindow::clearAllPressed);
-    connect(nmuExit, &QAction::triggered, this, &MainWindow::exitChosen);
-    connect(nmuHtml, &QAction::triggered, this, [this] { helpChosen(QStringLiteral("KAVLO.HTML")); });
-    connect(nmuText, &QAction::triggered, this, [this] { helpChosen(QStringLiteral("KAVLO.TXT")); });
-    connect(nmuVer, &QAction::triggered, this, &MainWindow::versionChosen);
+    connect(m_clearEntryKey, &QPushButton::clicked, this, &MainWindow::clearEntryPressed);
+    connect(m_clearAllKey, &QPushButton::clicked, this, &MainWindow::clearAllPressed);
     qApp->installEventFilter(this);
 }
 
@@ -180,7 +157,7 @@ void MainWindow::thirdsPressed(int thirds)
     apply(m_calculator.chooseThirds(thirds));
 }
 
-void MainWindow::statisticPressed(Statistic statistic)
+void MainWindow::statisticPressed(const Statistic &statistic)
 {
     apply(m_calculator.pressStatistic(statistic));
 }
@@ -198,12 +175,12 @@ void MainWindow::clearAllPressed()
 void MainWindow::apply(const Outcome &outcome)
 {
     if (const std::optional<Message> &m = outcome.message) {
-        showMessage(this, m->text, m->icon == Message::Icon::Stop ? MessageIcon::Stop : MessageIcon::Exclamation,
-                    m->title);
+        showMessage(this, m->text, m->kind == Message::Kind::NoEntry ? MessageIcon::Exclamation : MessageIcon::Stop,
+                    QString::fromUtf8(Identity::MessageTitle));
     }
     render();
-    if (outcome.cue != Cue::None && nmuSound->isChecked())
-        Cues::play(outcome.cue == Cue::Digit ? DigitCue : FunctionCue);
+    if (m_soundAction->isChecked())
+        Cues::play(outcome.cue);
 }
 
 // Every caption, display and key follows from the calculator's state here,
@@ -211,44 +188,30 @@ void MainWindow::apply(const Outcome &outcome)
 void MainWindow::render()
 {
     const Calculator &c = m_calculator;
-    const std::optional<Statistic> worked = c.statistic();
+    const Statistic *worked = c.statistic();
     const bool done = c.step() == Step::Done;
-    Accessibility::showOnDisplay(lblInput, c.entry());
-    Accessibility::showOnDisplay(lblA, c.firstFigure());
-    Accessibility::showOnDisplay(lblB, c.thirds());
-    Accessibility::showOnDisplay(lblC, c.secondFigure());
-    Accessibility::showOnDisplay(lblD, c.result());
-    Label2->setText(worked ? QString::fromUtf8(textsOf(*worked).firstFigure) : QString());
-    Label3->setText(worked == Statistic::EarnedRunAverage ? QStringLiteral("回と") : QString());
-    Label4->setText(done ? QString::fromUtf8(textsOf(*worked).secondFigure) : QString());
-    Label5->setText(done ? QString::fromUtf8(textsOf(*worked).result) : QString());
+    Accessibility::showOnDisplay(m_entryDisplay, c.entry());
+    Accessibility::showOnDisplay(m_firstFigureDisplay, c.firstFigure());
+    Accessibility::showOnDisplay(m_thirdsDisplay, c.thirds());
+    Accessibility::showOnDisplay(m_secondFigureDisplay, c.secondFigure());
+    Accessibility::showOnDisplay(m_resultDisplay, c.result());
+    m_firstFigureCaption->setText(worked ? textOf(worked->firstFigure) : QString());
+    m_thirdsCaption->setText(worked ? textOf(worked->thirds) : QString());
+    m_secondFigureCaption->setText(done ? textOf(worked->secondFigure) : QString());
+    m_resultCaption->setText(done ? textOf(worked->result) : QString());
 
     QList<std::pair<QPushButton *, bool>> keys;
-    for (const StatisticTexts &texts : statisticTexts) {
+    for (const auto &[statistic, key] : std::as_const(m_statisticKeys)) {
         // A statistic key names the figure it takes next.
-        const bool second = worked == texts.statistic && (c.step() == Step::AwaitingSecondFigure || done);
-        QPushButton *key = statisticKey(texts.statistic);
-        key->setText(QString::fromUtf8(second ? texts.secondKey : texts.firstKey));
-        keys.append({key, c.takesStatistic(texts.statistic)});
+        const bool second = worked == statistic && (c.step() == Step::AwaitingSecondFigure || done);
+        key->setText(textOf(second ? statistic->secondKey : statistic->firstKey));
+        keys.append({key, c.takesStatistic(*statistic)});
     }
-    for (QPushButton *key : digitKeys)
+    for (QPushButton *key : m_digitKeys)
         keys.append({key, c.takesDigitKeys()});
-    for (QPushButton *key : thirdsKeys)
+    for (QPushButton *key : m_thirdsKeys)
         keys.append({key, c.takesThirds()});
     setKeysEnabled(keys);
-}
-
-QPushButton *MainWindow::statisticKey(Statistic statistic) const
-{
-    switch (statistic) {
-    case Statistic::BattingAverage:
-        return cmdDaritu;
-    case Statistic::WinningPercentage:
-        return cmdSyoritu;
-    case Statistic::EarnedRunAverage:
-        break;
-    }
-    return comJiseki;
 }
 
 // Disabling the key that has the focus makes Qt hand the focus on, key by key,
@@ -280,37 +243,31 @@ void MainWindow::setKeysEnabled(const QList<std::pair<QPushButton *, bool>> &key
 // Restores the Sound switch and the window's position, as the window is built.
 void MainWindow::readSettings()
 {
-    // True or False in any case; anything else counts as absent, and the cues are on.
-    const QString sound = readSetting(Application, QStringLiteral("sound"), QStringLiteral("a"), QStringLiteral("True"));
-    nmuSound->setChecked(sound.compare(QLatin1String("False"), Qt::CaseInsensitive) != 0);
+    const Settings::Saved saved = Settings::load();
+    m_soundAction->setChecked(saved.sound);
 
     // Without a usable saved position the window opens where the desktop puts it.
-    if (!canPlaceWindows())
-        return;
-    const std::optional<qint32> x = coordinate(readSetting(Application, QStringLiteral("Startup"), QStringLiteral("X"), QString()));
-    const std::optional<qint32> y = coordinate(readSetting(Application, QStringLiteral("Startup"), QStringLiteral("Y"), QString()));
-    if (!x || !y)
+    if (!saved.position || !canPlaceWindows())
         return;
     const QRect normal = normalRect(this);
-    if (!fits(qint64(*x) + normal.width()) || !fits(qint64(*y) + normal.height()))
+    const QPoint at = *saved.position;
+    if (!fits(qint64(at.x()) + normal.width()) || !fits(qint64(at.y()) + normal.height()))
         return;
-    setNormalRect(this, QRect(QPoint(*x, *y), normal.size()));
+    setNormalRect(this, QRect(at, normal.size()));
 }
 
+// A switch this run never touched is left as the store has it: another copy
+// of the program may have changed it meanwhile.
 void MainWindow::writeSettings()
 {
-    writeSoundSetting();
-    if (!canPlaceWindows())
-        return;
-    const QRect normal = normalRect(this);
-    writeSetting(Application, QStringLiteral("Startup"), QStringLiteral("X"), QString::number(normal.left()));
-    writeSetting(Application, QStringLiteral("Startup"), QStringLiteral("Y"), QString::number(normal.top()));
+    Settings::save(m_soundSwitched ? std::optional<bool>(m_soundAction->isChecked()) : std::nullopt,
+                   canPlaceWindows() ? std::optional<QPoint>(normalRect(this).topLeft()) : std::nullopt);
 }
 
-void MainWindow::writeSoundSetting()
+void MainWindow::soundSwitched()
 {
-    writeSetting(Application, QStringLiteral("sound"), QStringLiteral("a"),
-                 nmuSound->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
+    m_soundSwitched = true;
+    Settings::save(m_soundAction->isChecked(), std::nullopt);
 }
 
 // Every close request saves the settings and goes through. An open version

@@ -13,7 +13,6 @@
 class QAction;
 class QKeyEvent;
 class QLabel;
-class QMenu;
 class QPushButton;
 
 class MainWindow : public QMainWindow
@@ -26,7 +25,7 @@ public:
     // The user's actions on the panel, from the keys, the keyboard or the menus.
     void digitPressed(int digit);
     void thirdsPressed(int thirds);
-    void statisticPressed(Statistic statistic);
+    void statisticPressed(const Statistic &statistic);
     void clearEntryPressed();
     void clearAllPressed();
     void exitChosen();
@@ -34,16 +33,6 @@ public:
     void versionChosen();
     void copyPressed();   // the result, or the entry when there is none
     void pastePressed();  // a whole number from the clipboard, keyed digit by digit
-
-    // The controls, by the names that tools outside the program find them by.
-    QLabel *lblInput, *lblA, *lblB, *lblC, *lblD;
-    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label9;
-    QLabel *Picture1;
-    std::array<QPushButton *, 10> digitKeys;  // cmd0 to cmd9
-    std::array<QPushButton *, 3> thirdsKeys;  // cmd03, cmd13, cmd23
-    QPushButton *cmdCan, *cmdAC, *cmdDaritu, *cmdSyoritu, *comJiseki;
-    QAction *nmuExit, *nmuSound, *nmuHtml, *nmuText, *nmuVer;
-    QMenu *nmuSys, *nmuHlp;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -56,7 +45,6 @@ private:
 
     void apply(const Outcome &outcome);
     void render();
-    QPushButton *statisticKey(Statistic statistic) const;
     void setKeysEnabled(const QList<std::pair<QPushButton *, bool>> &keys);
 
     // The keyboard: a typed character, which returns whether it was used up,
@@ -69,11 +57,21 @@ private:
 
     void readSettings();
     void writeSettings();
-    void writeSoundSetting();
+    void soundSwitched();
 
     // Endings that do not come through the window (endings.cpp).
     void watchEndings();
     void endRequested();
 
     Calculator m_calculator;
+
+    QLabel *m_entryDisplay, *m_firstFigureDisplay, *m_thirdsDisplay, *m_secondFigureDisplay, *m_resultDisplay;
+    // The captions beside the figures and the result, which name them.
+    QLabel *m_firstFigureCaption, *m_thirdsCaption, *m_secondFigureCaption, *m_resultCaption;
+    std::array<QPushButton *, 10> m_digitKeys;
+    std::array<QPushButton *, 3> m_thirdsKeys;  // 0/3, 1/3, 2/3
+    QList<std::pair<const Statistic *, QPushButton *>> m_statisticKeys;
+    QPushButton *m_clearEntryKey, *m_clearAllKey;
+    QAction *m_soundAction;
+    bool m_soundSwitched = false;  // by the user, in this run
 };

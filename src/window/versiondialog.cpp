@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "controltable.h"
+#include "identity.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -19,11 +20,11 @@ constexpr int ClientHeight = 2376;
 constexpr Qt::Alignment Left = Qt::AlignLeft | Qt::AlignTop;
 
 const Control controls[] = {
-    {"Picture1", Kind::Picture, "", 120, 120, 432, 432, FontStyle::None, Face::Standard, {}, true, "Kavlo"},
-    {"Label1", Kind::Label, "Kavlo", 840, 240, 0, 240, FontStyle::Heading, Face::Standard, Left, true, nullptr},
-    {"Label2", Kind::Label, "Version 2.0", 840, 720, 1260, 240, FontStyle::Heading, Face::Standard, Left, true, nullptr},
+    {"Picture1", Kind::Picture, "", 120, 120, 432, 432, FontStyle::None, Face::Standard, {}, true, Identity::ProductName, 1},
+    {"Label1", Kind::Label, Identity::ProductName, 840, 240, 0, 240, FontStyle::Heading, Face::Standard, Left, true, nullptr},
+    {"Label2", Kind::Label, "", 840, 720, 1260, 240, FontStyle::Heading, Face::Standard, Left, true, nullptr},
     {"Label3", Kind::Label, "© 2026 Kavlo 開発チーム", 360, 1200, 0, 204, FontStyle::Key, Face::Standard, Left, true, nullptr},
-    {"Command1", Kind::Button, "OK", 1080, 1680, 1092, 492, FontStyle::Button, Face::Standard, {}, true, nullptr},
+    {"Command1", Kind::Button, "OK", 1080, 1680, 1092, 492, FontStyle::Button, Face::Standard, {}, true, nullptr, 2},
 };
 
 QPointer<VersionDialog> theDialog;
@@ -42,19 +43,18 @@ VersionDialog::VersionDialog()
     setFixedSize(ControlTable::twipsToPixels(ClientWidth, logicalDpiX()), ControlTable::twipsToPixels(ClientHeight, logicalDpiY()));
 
     const QHash<QString, QWidget *> byName = ControlTable::createControls(controls, std::size(controls), this);
-    Picture1 = static_cast<QLabel *>(byName.value(QStringLiteral("Picture1")));
-    Label1 = static_cast<QLabel *>(byName.value(QStringLiteral("Label1")));
-    Label2 = static_cast<QLabel *>(byName.value(QStringLiteral("Label2")));
-    Label3 = static_cast<QLabel *>(byName.value(QStringLiteral("Label3")));
-    Command1 = static_cast<QPushButton *>(byName.value(QStringLiteral("Command1")));
+    auto label = [&byName](const char *name) { return static_cast<QLabel *>(byName.value(QLatin1String(name))); };
+    label("Label2")->setText(QStringLiteral("Version ") + QLatin1String(Identity::Version));
     // The texts size their labels, on one line from the given top-left corner.
-    for (QLabel *label : {Label1, Label2, Label3})
-        label->adjustSize();
+    for (const char *name : {"Label1", "Label2", "Label3"})
+        label(name)->adjustSize();
+    auto *ok = static_cast<QPushButton *>(byName.value(QStringLiteral("Command1")));
     // Not the default button: Enter presses OK only once OK has the focus.
-    Command1->setAutoDefault(true);
-    setTabOrder(Picture1, Command1);
-    Picture1->setFocus();
-    connect(Command1, &QPushButton::clicked, this, &VersionDialog::okClicked);
+    ok->setAutoDefault(true);
+    label("Picture1")->setFocus();
+    // OK hides and destroys the dialog, as its close box does; if it was the
+    // program's last window, the program ends.
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void VersionDialog::open(const QWidget *mainWindow)
@@ -78,11 +78,4 @@ void VersionDialog::closeOpen()
 VersionDialog *VersionDialog::instance()
 {
     return theDialog;
-}
-
-void VersionDialog::okClicked()
-{
-    // Hides and destroys the dialog, as its close box does; if it was the
-    // program's last window, the program ends.
-    close();
 }

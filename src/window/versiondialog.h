@@ -4,9 +4,6 @@
 
 #include <QWidget>
 
-class QLabel;
-class QPushButton;
-
 class VersionDialog : public QWidget
 {
     Q_OBJECT
@@ -19,11 +16,6 @@ public:
     static void closeOpen();
     // The open dialog, or null.
     static VersionDialog *instance();
-
-    void okClicked();
-
-    QLabel *Picture1, *Label1, *Label2, *Label3;
-    QPushButton *Command1;
 
 private:
     VersionDialog();
