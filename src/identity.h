@@ -5,8 +5,7 @@
 namespace Identity {
 
 inline constexpr char ProductName[] = "Kavlo";
-inline constexpr char Version[] = "2.0";
-inline constexpr char WindowTitle[] = "KavloVer2.0";
+inline constexpr char Version[] = "2.0";  // the build and the packages take it from here too
 // The settings store keeps its values under this name, and a message box
 // given no title of its own carries it.
 inline constexpr char StoreName[] = "KAVLO";

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -41,7 +42,7 @@ MainWindow::MainWindow(QWidget *parent)
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("kavlo"));
-    setWindowTitle(QString::fromUtf8(Identity::WindowTitle));
+    setWindowTitle(QLatin1String(Identity::ProductName) + QLatin1String("Ver") + QLatin1String(Identity::Version));
     setWindowIcon(ControlTable::applicationIcon());
     createControls();
     createMenus();
