@@ -18,6 +18,17 @@ QSettings store()
     return QSettings(QString::fromLatin1(Identity::StoreName), QString::fromLatin1(Identity::StoreName));
 }
 
+// True or False in any case; anything else counts as absent.
+std::optional<bool> soundSwitch(const QSettings &s)
+{
+    const QString text = s.value(SoundKey).toString();
+    for (bool on : {true, false}) {
+        if (text.compare(on ? QLatin1String("True") : QLatin1String("False"), Qt::CaseInsensitive) == 0)
+            return on;
+    }
+    return std::nullopt;
+}
+
 // A stored coordinate: a decimal 32-bit integer, or nothing.
 std::optional<int> coordinate(const QSettings &s, const QString &key)
 {
@@ -32,21 +43,21 @@ Saved load()
 {
     const QSettings s = store();
     Saved saved;
-    // True or False in any case; anything else counts as absent, and the cues are on.
-    saved.sound = s.value(SoundKey).toString().compare(QLatin1String("False"), Qt::CaseInsensitive) != 0;
+    saved.sound = soundSwitch(s).value_or(true);
     const std::optional<int> x = coordinate(s, XKey), y = coordinate(s, YKey);
     if (x && y)
         saved.position = QPoint(*x, *y);
     return saved;
 }
 
-void save(std::optional<bool> sound, std::optional<QPoint> position)
+void save(bool sound, bool soundChanged, std::optional<QPoint> position)
 {
     QSettings s = store();
     // A folder that cannot take a new file still lets the file be written in place.
     s.setAtomicSyncRequired(false);
-    if (sound)
-        s.setValue(SoundKey, *sound ? QStringLiteral("True") : QStringLiteral("False"));
+    // A key left unset keeps the value the file holds when it is written.
+    if (soundChanged || !soundSwitch(s))
+        s.setValue(SoundKey, sound ? QStringLiteral("True") : QStringLiteral("False"));
     if (position) {
         s.setValue(XKey, QString::number(position->x()));
         s.setValue(YKey, QString::number(position->y()));

@@ -17,10 +17,10 @@ struct Saved {
 // Reads the store; a value it cannot read counts as absent.
 Saved load();
 
-// Writes the Sound switch and the position in one atomic write. With no
-// switch given, the store keeps the one it holds, which another copy of the
-// program may have written meanwhile. Where nothing can be written, says so
-// on standard error.
-void save(std::optional<bool> sound, std::optional<QPoint> position);
+// Writes the Sound switch and the position, when given, in one atomic write.
+// A switch that this run never changed gives way to a readable one in the
+// store, which another copy of the program may have written meanwhile. Where
+// nothing can be written, says so on standard error.
+void save(bool sound, bool soundChanged, std::optional<QPoint> position);
 
 } // namespace Settings
