@@ -16,7 +16,7 @@ bool bothZero(qint32 first, qint32 second)
 
 } // namespace
 
-const std::array<Statistic, 3> statistics = {{
+const std::vector<Statistic> statistics = {
     {"battingAverage", "打数 (&D)", "安打 (&H)", "打数", nullptr, "安打", "打率", false, 3, {},
      {
          // More hits than at-bats: the hits are keyed again.
@@ -49,7 +49,7 @@ const std::array<Statistic, 3> statistics = {{
              pitched += 2.0 / 3.0;
          return quotient(scaled, pitched);
      }},
-}};
+};
 
 const Statistic *findStatistic(const char *id)
 {

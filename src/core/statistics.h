@@ -6,7 +6,6 @@
 
 #include <QtGlobal>
 
-#include <array>
 #include <vector>
 
 // What a refusal clears: nothing, the entry (to key the figure again) or the
@@ -34,7 +33,7 @@ struct Statistic {
     float (*formula)(qint32 first, qint32 second, int thirds);
 };
 
-extern const std::array<Statistic, 3> statistics;
+extern const std::vector<Statistic> statistics;
 
 // The statistic of that id; null for none.
 const Statistic *findStatistic(const char *id);

@@ -45,7 +45,7 @@ using B = Face;
 // The statistic keys' captions follow the calculator's state: MainWindow::render
 // writes them. The numbers after the role give the order that Tab walks the
 // keys in, then the statistic that a key works.
-const std::array<Control, 32> controls = {{
+const std::vector<Control> controls = {
     {"lblInput", K::Label, "", 840, 240, 972, 372, F::Display, B::Orange, Right, true, "入力画面"},
     {"Label1", K::Label, "入力画面", 0, 360, 852, 252, F::Caption, B::Standard, Right, true, nullptr},
     {"cmdCan", K::Button, "C (&C)", 1920, 240, 732, 372, F::Key, B::Standard, None, true, nullptr, 11},
@@ -78,7 +78,7 @@ const std::array<Control, 32> controls = {{
     {"cmd03", K::Button, "0/3", 1680, 3480, 492, 372, F::Caption, B::Standard, None, false, nullptr, 15},
     {"cmd13", K::Button, "1/3", 2280, 3480, 492, 372, F::Caption, B::Standard, None, false, nullptr, 16},
     {"cmd23", K::Button, "2/3", 2880, 3480, 492, 372, F::Caption, B::Standard, None, false, nullptr, 17},
-}};
+};
 
 // The sizes a window's icon is drawn at, on title bars, task bars and task
 // switchers up to twice the pixels. Every size is sent to the window system as

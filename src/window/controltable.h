@@ -7,7 +7,7 @@
 #include <QRect>
 #include <QString>
 
-#include <array>
+#include <vector>
 
 namespace ControlTable {
 
@@ -34,7 +34,7 @@ struct Control {
 inline constexpr int ClientWidth = 3672;
 inline constexpr int ClientHeight = 4104;
 
-extern const std::array<Control, 32> controls;
+extern const std::vector<Control> controls;
 
 // The window icon: the ball at the theme's sizes from 16 to 64 pixels.
 QIcon applicationIcon();
