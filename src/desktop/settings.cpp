@@ -43,8 +43,6 @@ Saved load()
 void save(std::optional<bool> sound, std::optional<QPoint> position)
 {
     QSettings s = store();
-    // A folder that cannot take a new file still lets the file be written in place.
-    s.setAtomicSyncRequired(false);
     if (sound)
         s.setValue(SoundKey, *sound ? QStringLiteral("True") : QStringLiteral("False"));
     if (position) {

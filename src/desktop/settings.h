@@ -17,10 +17,9 @@ struct Saved {
 // Reads the store; a value it cannot read counts as absent.
 Saved load();
 
-// Writes the Sound switch and the position in one atomic write. With no
-// switch given, the store keeps the one it holds, which another copy of the
-// program may have written meanwhile. Where nothing can be written, says so
-// on standard error.
+// Writes what is given, the Sound switch, the position or both, in one
+// atomic write; the store keeps what is not given. Where nothing can be
+// written, says so on standard error.
 void save(std::optional<bool> sound, std::optional<QPoint> position);
 
 } // namespace Settings

@@ -256,17 +256,14 @@ void MainWindow::readSettings()
     setNormalRect(this, QRect(at, normal.size()));
 }
 
-// A switch this run never touched is left as the store has it: another copy
-// of the program may have changed it meanwhile.
 void MainWindow::writeSettings()
 {
-    Settings::save(m_soundSwitched ? std::optional<bool>(m_soundAction->isChecked()) : std::nullopt,
+    Settings::save(m_soundAction->isChecked(),
                    canPlaceWindows() ? std::optional<QPoint>(normalRect(this).topLeft()) : std::nullopt);
 }
 
 void MainWindow::soundSwitched()
 {
-    m_soundSwitched = true;
     Settings::save(m_soundAction->isChecked(), std::nullopt);
 }
 

@@ -73,5 +73,4 @@ private:
     QList<std::pair<const Statistic *, QPushButton *>> m_statisticKeys;
     QPushButton *m_clearEntryKey, *m_clearAllKey;
     QAction *m_soundAction;
-    bool m_soundSwitched = false;  // by the user, in this run
 };
