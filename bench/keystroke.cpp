@@ -14,18 +14,19 @@ class BenchKeystroke : public QObject
     Q_OBJECT
 
     MainWindow *w = nullptr;
+    const Statistic &batting = *findStatistic("battingAverage");
     int cues = 0;
 
 private slots:
     void initTestCase()
     {
-        Cues::setPlayer([this](const QString &) { ++cues; });
+        Cues::setPlayer([this](Cue, const QString &) { ++cues; });
         setMessageHandler([](QWidget *, const QString &, MessageIcon, const QString &) {});
         w = new MainWindow;
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         // The cue is asked for on every accepted digit, as with Sound on.
-        QVERIFY(w->nmuSound->isChecked());
+        QVERIFY(w->findChild<QAction *>(QStringLiteral("nmuSound"))->isChecked());
     }
 
     void cleanupTestCase()
@@ -49,7 +50,7 @@ private slots:
             w->clearEntryPressed();
         }
         QVERIFY(cues > 0);
-        QCOMPARE(w->lblInput->text(), QString());
+        QCOMPARE(w->findChild<QLabel *>(QStringLiteral("lblInput"))->text(), QString());
     }
 
     // 6 keystrokes: a whole batting average, 3 hits in 10 at-bats, then AC.
@@ -59,18 +60,18 @@ private slots:
         QBENCHMARK {
             w->digitPressed(1);
             w->digitPressed(0);
-            w->statisticPressed(Statistic::BattingAverage);
+            w->statisticPressed(batting);
             w->digitPressed(3);
-            w->statisticPressed(Statistic::BattingAverage);
+            w->statisticPressed(batting);
             w->clearAllPressed();
         }
         // The last round's result, before its AC, was 0.300.
         w->digitPressed(1);
         w->digitPressed(0);
-        w->statisticPressed(Statistic::BattingAverage);
+        w->statisticPressed(batting);
         w->digitPressed(3);
-        w->statisticPressed(Statistic::BattingAverage);
-        QVERIFY(w->lblD->text().endsWith(QLatin1String("300")));
+        w->statisticPressed(batting);
+        QVERIFY(w->findChild<QLabel *>(QStringLiteral("lblD"))->text().endsWith(QLatin1String("300")));
         w->clearAllPressed();
     }
 };

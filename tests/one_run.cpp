@@ -45,7 +45,8 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("KAVLO"));
     QApplication::setApplicationName(QStringLiteral("KAVLO"));
     MainWindow w;
-    std::printf("sound %s\nmoved %s\n", w.nmuSound->isChecked() ? "on" : "off",
+    auto action = [&w](const char *name) { return w.findChild<QAction *>(QLatin1String(name)); };
+    std::printf("sound %s\nmoved %s\n", action("nmuSound")->isChecked() ? "on" : "off",
                 w.testAttribute(Qt::WA_Moved) ? "yes" : "no");
     std::fflush(stdout);
 
@@ -55,7 +56,7 @@ int main(int argc, char *argv[])
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--sound") && i + 1 < args.size())
-            w.nmuSound->setChecked(args[++i] == QLatin1String("on"));
+            action("nmuSound")->setChecked(args[++i] == QLatin1String("on"));
         else if (args[i] == QLatin1String("--move") && i + 2 < args.size())
             w.move(args[i + 1].toInt(), args[i + 2].toInt()), i += 2;
         else if (args[i] == QLatin1String("--version-window"))
@@ -76,16 +77,16 @@ int main(int argc, char *argv[])
     };
     QTimer::singleShot(int(qMax<qint64>(0, closeAt - QDateTime::currentMSecsSinceEpoch())), &w, [&] {
         if (versionWindow)
-            w.nmuVer->trigger();
+            action("nmuVer")->trigger();
         if (ending.isEmpty()) {
             w.close();
         } else if (ending == QLatin1String("--exit")) {
             ready();
-            w.nmuExit->trigger();
+            action("nmuExit")->trigger();
         } else if (message) {
             // 打数 with nothing keyed is refused in a modal box, whose own event loop says ready.
             QTimer::singleShot(0, &w, ready);
-            w.cmdDaritu->click();
+            w.findChild<QPushButton *>(QStringLiteral("cmdDaritu"))->click();
         } else {
             ready();
         }

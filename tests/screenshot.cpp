@@ -16,6 +16,6 @@ int main(int argc, char *argv[])
     QApplication::setPalette(qstrcmp(argv[1], "dark") == 0 ? darkScheme() : QApplication::style()->standardPalette());
     MainWindow w;
     w.show();
-    run(w, QStringLiteral("180 I 1/3 50 I"));
+    play(w, QStringLiteral("180 I 1/3 50 I"));
     return w.grab().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }

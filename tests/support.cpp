@@ -1,14 +1,13 @@
 #include "support.h"
 
+#include "script.h"
+#include "core/statistics.h"
 #include "desktop/alert.h"
 #include "desktop/cues.h"
+#include "window/controltable.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QHash>
-#include <QLabel>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -29,8 +28,8 @@ Recorder::Recorder()
     setMessageHandler([this](QWidget *owner, const QString &text, MessageIcon icon, const QString &title) {
         messages.append({owner, text, icon, title});
     });
-    Cues::setPlayer([this](const QString &path) {
-        cues.append(path.endsWith(QLatin1String("/kavlo1.wav")) ? Cue::Digit : Cue::Function);
+    Cues::setPlayer([this](Cue cue, const QString &path) {
+        cues.append(cue);
         cuePaths.append(path);
     });
     setAlertHandler([this] { ++alerts; });
@@ -56,31 +55,87 @@ ModalWatchdog::ModalWatchdog()
     timer.start();
 }
 
-QStringList snapshot(const MainWindow &w)
+namespace {
+
+// The key that works a statistic, as the control table binds it.
+QPushButton *statisticKey(const QWidget &window, const Statistic &statistic)
 {
-    QStringList s;
-    for (const QLabel *l : w.findChildren<QLabel *>())
-        s << l->objectName() + QLatin1Char('=') + l->text();
-    for (const QPushButton *b : w.findChildren<QPushButton *>())
-        s << b->objectName() + QLatin1Char('=') + b->text() + (b->isEnabled() ? QLatin1String(" on") : QLatin1String(" off"));
-    s << (w.nmuSound->isChecked() ? QStringLiteral("sound=on") : QStringLiteral("sound=off"));
-    return s;
+    for (const ControlTable::Control &c : ControlTable::controls) {
+        if (c.statistic && qstrcmp(c.statistic, statistic.id) == 0)
+            return key(window, QLatin1String(c.name));
+    }
+    qFatal("no key works %s", statistic.id);
 }
 
-QString panelState(const MainWindow &w)
+QPushButton *keyOf(const QWidget &window, const Script::Action &a)
 {
-    auto keys = [](const auto &list) {
-        int on = 0;
-        for (const QPushButton *b : list)
-            on += b->isEnabled();
-        return on == 0 ? QLatin1Char('-') : on == int(list.size()) ? QLatin1Char('+') : QLatin1Char('?');
+    using Key = Script::Action::Key;
+    const QString number = QString::number(a.number);
+    return a.key == Key::Digit       ? key(window, "cmd" + number)
+           : a.key == Key::Thirds    ? key(window, "cmd" + number + "3")
+           : a.key == Key::Statistic ? statisticKey(window, *a.statistic)
+                                     : key(window, a.key == Key::ClearEntry ? "cmdCan" : "cmdAC");
+}
+
+} // namespace
+
+void play(QWidget &window, const QString &script)
+{
+    for (const Script::Action &a : Script::parse(script)) {
+        switch (a.kind) {
+        case Script::Action::Click:
+            click(keyOf(window, a));
+            break;
+        case Script::Action::Press:
+            keyOf(window, a)->click();
+            break;
+        case Script::Action::Type:
+            // Nothing is waited for: the window takes an access key at once, before the next key.
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), a.code, a.text, a.modifiers);
+            break;
+        case Script::Action::Focus:
+            child(window, a.text)->setFocus();
+            break;
+        }
+    }
+}
+
+void click(QWidget *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QString panel(const QWidget &window, Detail detail)
+{
+    const bool full = detail == Detail::Full;
+    auto keys = [&window](const QStringList &names) {
+        QStringList shown;
+        for (const QString &name : names)
+            shown << key(window, name)->text() + (key(window, name)->isEnabled() ? "+" : "-");
+        return shown.join(' ');
     };
-    auto button = [](const QPushButton *b) { return b->text() + (b->isEnabled() ? QLatin1Char('+') : QLatin1Char('-')); };
-    return QStringLiteral("in:%1 A:%2 B:%3 C:%4 D:%5 | %6/%7/%8/%9 | ")
-               .arg(w.lblInput->text(), w.lblA->text(), w.lblB->text(), w.lblC->text(), w.lblD->text(),
-                    w.Label2->text(), w.Label3->text(), w.Label4->text(), w.Label5->text())
-           + QStringList({button(w.cmdDaritu), button(w.cmdSyoritu), button(w.comJiseki)}).join(QLatin1Char(' '))
-           + QStringLiteral(" | digits") + keys(w.digitKeys) + QStringLiteral(" thirds") + keys(w.thirdsKeys);
+    auto all = [&window](const QStringList &names) {
+        int on = 0;
+        for (const QString &name : names)
+            on += key(window, name)->isEnabled();
+        return on == 0 ? "-" : on == names.size() ? "+" : "?";
+    };
+    QStringList captions, statisticKeys;
+    for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label9"})
+        captions << label(window, name)->text();
+    for (const Statistic &s : statistics)
+        statisticKeys << statisticKey(window, s)->objectName();
+    const QStringList digits = {"cmd0", "cmd1", "cmd2", "cmd3", "cmd4", "cmd5", "cmd6", "cmd7", "cmd8", "cmd9"};
+    const QStringList thirds = {"cmd03", "cmd13", "cmd23"};
+    const QString line = QStringLiteral("in:%1 A:%2 B:%3 C:%4 D:%5 | %6 | %7 | ")
+                             .arg(label(window, "lblInput")->text(), label(window, "lblA")->text(),
+                                  label(window, "lblB")->text(), label(window, "lblC")->text(),
+                                  label(window, "lblD")->text(), (full ? captions : captions.mid(1, 4)).join('/'),
+                                  keys(statisticKeys));
+    if (!full)
+        return line + "digits" + all(digits) + " thirds" + all(thirds);
+    return line + keys(digits + thirds + QStringList{"cmdCan", "cmdAC"}) + " | sound:"
+           + (action(window, "nmuSound")->isChecked() ? "on" : "off");
 }
 
 QPalette darkScheme()
@@ -91,31 +146,6 @@ QPalette darkScheme()
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         p.setColor(QPalette::Disabled, role, dimmed);
     return p;
-}
-
-void run(MainWindow &w, const QString &script)
-{
-    const QHash<QString, QPushButton *> keys = {
-        {"D", w.cmdDaritu},          {"W", w.cmdSyoritu},         {"I", w.comJiseki},  {"0/3", w.thirdsKeys[0]},
-        {"1/3", w.thirdsKeys[1]},    {"2/3", w.thirdsKeys[2]},    {"C", w.cmdCan},     {"AC", w.cmdAC},
-    };
-    for (const QString &token : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (QPushButton *key = keys.value(token))
-            click(key);
-        else
-            clickDigits(w, token);
-    }
-}
-
-void click(QWidget *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-void clickDigits(MainWindow &w, const QString &digits)
-{
-    for (QChar d : digits)
-        click(w.digitKeys[d.digitValue()]);
 }
 
 void WindowTest::openWindow()

@@ -1,15 +1,18 @@
 // Shared by the tests: a recorder that stands in for the message box, the
-// cue player and the desktop's alert, and a watchdog that closes any real
-// modal box that appears.
+// cue player and the desktop's alert, a watchdog that closes any real modal
+// box that appears, the controls by name, the script player and the panel.
 #pragma once
 
-#include "core/calculator.h"
+#include "core/cue.h"
 #include "desktop/messagebox.h"
 #include "window/mainwindow.h"
 
+#include <QAction>
+#include <QLabel>
 #include <QList>
 #include <QObject>
 #include <QPalette>
+#include <QPushButton>
 #include <QStringList>
 #include <QTimer>
 
@@ -36,7 +39,7 @@ public:
     Recorder();
     ~Recorder();
     QList<Shown> messages;
-    QList<Cue> cues;  // Digit for kavlo1.wav, Function for kavlo2.wav
+    QList<Cue> cues;
     QStringList cuePaths;
     int alerts = 0;  // the desktop's alert sounds
     int count(Cue cue) const { return int(cues.count(cue)); }
@@ -53,27 +56,39 @@ private:
     QTimer timer;
 };
 
-// Every text, enabled flag and check mark of the window: two snapshots
-// compare equal when nothing a user sees has changed.
-QStringList snapshot(const MainWindow &w);
+// The window's child of that object name, as tools outside the program find
+// it; the test stops where there is none.
+template <typename T = QWidget>
+T *child(const QObject &window, const QString &name)
+{
+    T *found = window.findChild<T *>(name);
+    if (!found)
+        qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+    return found;
+}
+inline QLabel *label(const QWidget &window, const QString &name) { return child<QLabel>(window, name); }
+inline QPushButton *key(const QWidget &window, const QString &name) { return child<QPushButton>(window, name); }
+inline QAction *action(const QWidget &window, const QString &name) { return child<QAction>(window, name); }
 
-// The panel in one line: the five displays, the four caption labels, each
-// statistic key's caption with + or - for enabled, and the digit and thirds
-// keys (+ all enabled, - all disabled).
-QString panelState(const MainWindow &w);
-
-// A dark colour scheme of the kind desktops offer: light text on dark faces.
-QPalette darkScheme();
-
-// Plays a script of mouse clicks, tokens separated by spaces: a number clicks
-// its digits, D, W and I the three statistic keys, 0/3 1/3 2/3 the thirds
-// keys, C and AC the clearing keys.
-void run(MainWindow &w, const QString &script);
+// Plays a script (script.h) on the main window: keys clicked with the mouse
+// or pressed, keys typed into the control with the focus, the focus moved.
+void play(QWidget &window, const QString &script);
 
 // Clicks a key with the mouse, as a user would.
 void click(QWidget *button);
-// Clicks the digit keys for each character of digits.
-void clickDigits(MainWindow &w, const QString &digits);
+
+// The main window's panel in one line. Compact: the five displays, the four
+// captions that follow the statistic, each statistic key's caption with + or
+// - for enabled, and the digit and thirds keys (+ all enabled, - all disabled):
+//   in:3 A:10 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-
+// Full: every caption, fixed ones included, every key and the Sound switch, so
+// that two panels compare equal when nothing a user sees has changed:
+//   in: A: B: C: D: | 入力画面////F5/F6/F7 | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | 0+ 1+ … 2/3- C (&C)+ AC (&A)+ | sound:on
+enum class Detail { Compact, Full };
+QString panel(const QWidget &window, Detail detail = Detail::Compact);
+
+// A dark colour scheme of the kind desktops offer: light text on dark faces.
+QPalette darkScheme();
 
 // The fixture of the window tests: a fresh main window for every test
 // function, shown and active, with a Recorder standing in for message boxes

@@ -9,11 +9,8 @@
 #include "window/versiondialog.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QApplication>
 #include <QImage>
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -102,9 +99,8 @@ void TestAccessibility::displays()
     QFETCH(QString, name);
     QFETCH(QString, value);
     QFETCH(QString, caption);
-    run(*w, script);
-    auto *label = w->findChild<QLabel *>(display);
-    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(label);
+    play(*w, script);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(label(*w, display));
     QCOMPARE(iface->role(), QAccessible::StaticText);
     QCOMPARE(iface->text(QAccessible::Name), name);
     QCOMPARE(iface->text(QAccessible::Value), value);
@@ -142,9 +138,9 @@ void TestAccessibility::eventsOnlyWhereTheFigureChanged()
     QFETCH(QString, before);
     QFETCH(QString, script);
     QFETCH(QStringList, events);
-    run(*w, before);
+    play(*w, before);
     displayEvents().clear();
-    run(*w, script);
+    play(*w, script);
     QCOMPARE(displayEvents(), events);
 }
 
@@ -152,17 +148,18 @@ void TestAccessibility::eventsOnlyWhereTheFigureChanged()
 // where it is drawn: all the ink inside the frame lies within them.
 void TestAccessibility::charactersWhereTheyAreDrawn()
 {
-    run(*w, QStringLiteral("10 D 3 D"));
-    QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(w->lblD)->textInterface();
+    play(*w, QStringLiteral("10 D 3 D"));
+    QLabel *result = label(*w, "lblD");
+    QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(result)->textInterface();
     QRect characters;
     for (int i = 0; i < text->characterCount(); ++i) {
-        const QRect r = text->characterRect(i).translated(-w->lblD->mapToGlobal(QPoint(0, 0)));
+        const QRect r = text->characterRect(i).translated(-result->mapToGlobal(QPoint(0, 0)));
         QVERIFY(!r.isEmpty() && r.left() >= characters.right());
-        QCOMPARE(text->offsetAtPoint(w->lblD->mapToGlobal(r.center())), i);
+        QCOMPARE(text->offsetAtPoint(result->mapToGlobal(r.center())), i);
         characters |= r;
     }
-    const QImage image = w->lblD->grab().toImage();
-    const QRect inside = w->lblD->contentsRect();
+    const QImage image = result->grab().toImage();
+    const QRect inside = result->contentsRect();
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         for (int x = inside.left(); x <= inside.right(); ++x) {
             const bool ink = image.pixel(x, y) != image.pixel(inside.topLeft());
@@ -173,18 +170,18 @@ void TestAccessibility::charactersWhereTheyAreDrawn()
 
 void TestAccessibility::thirdsKeysNameTheirFunctionKeys_data()
 {
-    QTest::addColumn<int>("thirds");
+    QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("functionKey");
-    QTest::newRow("0/3") << 0 << "F5";
-    QTest::newRow("1/3") << 1 << "F6";
-    QTest::newRow("2/3") << 2 << "F7";
+    QTest::newRow("0/3") << "cmd03" << "F5";
+    QTest::newRow("1/3") << "cmd13" << "F6";
+    QTest::newRow("2/3") << "cmd23" << "F7";
 }
 
 void TestAccessibility::thirdsKeysNameTheirFunctionKeys()
 {
-    QFETCH(int, thirds);
+    QFETCH(QString, key);
     QFETCH(QString, functionKey);
-    QPushButton *button = w->thirdsKeys[thirds];
+    QPushButton *button = ::key(*w, key);
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(button);
     QCOMPARE(iface->role(), QAccessible::Button);
     QCOMPARE(iface->text(QAccessible::Name), button->text());
@@ -195,18 +192,17 @@ void TestAccessibility::thirdsKeysNameTheirFunctionKeys()
     QVERIFY(button->shortcut().isEmpty());  // the window takes the key, on its release
 
     // The key it names works it, and so does the reader's press.
-    run(*w, QStringLiteral("9 I"));
-    QTest::keyClick(QApplication::focusWidget(), QKeySequence::fromString(functionKey)[0].key());
-    QCOMPARE(w->lblB->text(), button->text());
-    run(*w, QStringLiteral("AC 9 I"));
+    play(*w, QStringLiteral("9 I ") + functionKey);
+    QCOMPARE(label(*w, "lblB")->text(), button->text());
+    play(*w, QStringLiteral("AC 9 I"));
     QVERIFY(actions->actionNames().contains(press));
     actions->doAction(press);
-    QTRY_COMPARE(w->lblB->text(), button->text());
+    QTRY_COMPARE(label(*w, "lblB")->text(), button->text());
 }
 
 void TestAccessibility::versionWindowIsADialog()
 {
-    w->nmuVer->trigger();
+    action(*w, "nmuVer")->trigger();
     VersionDialog *v = VersionDialog::instance();
     QVERIFY(v);
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(v);

@@ -1,54 +1,54 @@
 // The rules of the computation, on the calculator alone, with no display:
 // entry, the steps of each statistic with their refusals and cues, the
 // results, and which keys each state offers.
+#include "script.h"
 #include "core/calculator.h"
 
 #include <QTest>
 
 namespace {
 
-// Plays a script of actions, tokens separated by spaces: a number keys its
-// digits; D, W and I press the batting, winning and earned-run keys; 0/3 1/3
-// 2/3 choose the thirds; C and AC clear. Returns what the actions asked for:
-// "d" and "f" for the digit and function cues, and the messages as
-// "stop: text" or "exclamation: text".
+Outcome perform(Calculator &c, const Script::Action &a)
+{
+    using Key = Script::Action::Key;
+    if (a.kind != Script::Action::Click && a.kind != Script::Action::Press)
+        qFatal("the calculator has only keys");
+    switch (a.key) {
+    case Key::Digit:
+        return c.enterDigit(a.number);
+    case Key::Thirds:
+        return c.chooseThirds(a.number);
+    case Key::Statistic:
+        return c.pressStatistic(*a.statistic);
+    case Key::ClearEntry:
+        return c.clearEntry();
+    case Key::ClearAll:
+        break;
+    }
+    return c.clearAll();
+}
+
+// Plays a script (script.h) of keys on the calculator. Returns what they
+// asked for: "d" and "f" for the digit and function cues, and the messages as
+// "no entry: text" or "refused: text".
 QStringList play(Calculator &c, const QString &script)
 {
     QStringList asked;
-    auto take = [&asked](const Outcome &o) {
-        if (o.message) {
-            QCOMPARE(o.message->title, QStringLiteral("Kavlo"));
-            asked << (o.message->icon == Message::Icon::Stop ? "stop: " : "exclamation: ") + o.message->text;
-        }
+    for (const Script::Action &a : Script::parse(script)) {
+        const Outcome o = perform(c, a);
+        if (o.message)
+            asked << (o.message->kind == Message::Kind::NoEntry ? "no entry: " : "refused: ") + o.message->text;
         if (o.cue != Cue::None)
             asked << (o.cue == Cue::Digit ? "d" : "f");
-    };
-    for (const QString &token : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (token == QLatin1String("D"))
-            take(c.pressStatistic(Statistic::BattingAverage));
-        else if (token == QLatin1String("W"))
-            take(c.pressStatistic(Statistic::WinningPercentage));
-        else if (token == QLatin1String("I"))
-            take(c.pressStatistic(Statistic::EarnedRunAverage));
-        else if (token.endsWith(QLatin1String("/3")))
-            take(c.chooseThirds(token[0].digitValue()));
-        else if (token == QLatin1String("C"))
-            take(c.clearEntry());
-        else if (token == QLatin1String("AC"))
-            take(c.clearAll());
-        else
-            for (QChar d : token)
-                take(c.enterDigit(d.digitValue()));
     }
     return asked;
 }
 
 QString stepName(const Calculator &c)
 {
-    const char *statistics[] = {"batting", "winning", "ERA"};
     const char *steps[] = {"Ready", "AwaitingThirds", "AwaitingSecondFigure", "Done"};
-    return c.statistic() ? QStringLiteral("%1 %2").arg(statistics[int(*c.statistic())], steps[int(c.step())])
-                         : QString::fromLatin1(steps[int(c.step())]);
+    const QString step = QString::fromLatin1(steps[int(c.step())]);
+    return c.statistic() ? QString::fromLatin1(c.statistic()->id) + QLatin1Char(' ') + step : step;
 }
 
 // The state in one line: step, then entry, first figure, thirds, second figure, result.
@@ -57,9 +57,9 @@ QString state(const Calculator &c)
     return QStringList{stepName(c), c.entry(), c.firstFigure(), c.thirds(), c.secondFigure(), c.result()}.join('|');
 }
 
-const QString EnterNumber = QStringLiteral("exclamation: 入力画面に数字を入力して下さい。");
-const QString HitsOverAtBats = QStringLiteral("stop: 打数より安打の数のほうが多いです。");
-const QString ZeroInnings = QStringLiteral("stop: 投球回数が０なのでもし自責点があると防御率は無限大です。");
+const QString EnterNumber = QStringLiteral("no entry: 入力画面に数字を入力して下さい。");
+const QString HitsOverAtBats = QStringLiteral("refused: 打数より安打の数のほうが多いです。");
+const QString ZeroInnings = QStringLiteral("refused: 投球回数が０なのでもし自責点があると防御率は無限大です。");
 
 } // namespace
 
@@ -121,48 +121,48 @@ void TestCalculator::steps_data()
         QStringList asked;
     } rows[] = {
         // Batting average: at-bats D hits D.
-        {"10 D", "batting AwaitingSecondFigure||10|||", {"f"}},
-        {"10 D 3 D", "batting Done||10||3|0.300", {"f"}},
+        {"10 D", "battingAverage AwaitingSecondFigure||10|||", {"f"}},
+        {"10 D 3 D", "battingAverage Done||10||3|0.300", {"f"}},
         {"D", "Ready|||||", {EnterNumber}},
-        {"10 D D", "batting AwaitingSecondFigure||10|||", {EnterNumber}},
-        {"3 D 4 D", "batting AwaitingSecondFigure||3|||", {HitsOverAtBats}},
-        {"3 D 4 D 2 D", "batting Done||3||2|0.667", {"f"}},
-        {"0 D 1 D", "batting AwaitingSecondFigure||0|||", {HitsOverAtBats}},
-        {"00 D 0 D", "Ready|||||", {"stop: ０打数０安打は打率000です。"}},
-        {"00 D 0 D 4 D 1 D", "batting Done||4||1|0.250", {"f"}},
-        {"10 D C", "batting AwaitingSecondFigure||10|||", {}},
+        {"10 D D", "battingAverage AwaitingSecondFigure||10|||", {EnterNumber}},
+        {"3 D 4 D", "battingAverage AwaitingSecondFigure||3|||", {HitsOverAtBats}},
+        {"3 D 4 D 2 D", "battingAverage Done||3||2|0.667", {"f"}},
+        {"0 D 1 D", "battingAverage AwaitingSecondFigure||0|||", {HitsOverAtBats}},
+        {"00 D 0 D", "Ready|||||", {"refused: ０打数０安打は打率000です。"}},
+        {"00 D 0 D 4 D 1 D", "battingAverage Done||4||1|0.250", {"f"}},
+        {"10 D C", "battingAverage AwaitingSecondFigure||10|||", {}},
         {"10 D 3 D AC", "Ready|||||", {}},
         // Winning percentage: wins W losses W.
-        {"3 W", "winning AwaitingSecondFigure||3|||", {"f"}},
-        {"3 W 1 W", "winning Done||3||1|0.750", {"f"}},
+        {"3 W", "winningPercentage AwaitingSecondFigure||3|||", {"f"}},
+        {"3 W 1 W", "winningPercentage Done||3||1|0.750", {"f"}},
         {"W", "Ready|||||", {EnterNumber}},
-        {"3 W W", "winning AwaitingSecondFigure||3|||", {EnterNumber}},
-        {"0 W 0 W", "Ready|||||", {"stop: ０勝０敗では勝率を計算できません。"}},
-        {"00 W 000 W", "Ready|||||", {"stop: ０勝０敗では勝率を計算できません。"}},
-        {"0 W 4 W", "winning Done||0||4|0.000", {"f"}},
+        {"3 W W", "winningPercentage AwaitingSecondFigure||3|||", {EnterNumber}},
+        {"0 W 0 W", "Ready|||||", {"refused: ０勝０敗では勝率を計算できません。"}},
+        {"00 W 000 W", "Ready|||||", {"refused: ０勝０敗では勝率を計算できません。"}},
+        {"0 W 4 W", "winningPercentage Done||0||4|0.000", {"f"}},
         // Earned-run average: innings I thirds runs I.
-        {"9 I", "ERA AwaitingThirds||9|||", {"f"}},
-        {"9 I C", "ERA AwaitingThirds||9|||", {}},
-        {"9 I 0/3", "ERA AwaitingSecondFigure||9|0/3||", {"f"}},
-        {"9 I 0/3 3 I", "ERA Done||9|0/3|3|3.00", {"f"}},
+        {"9 I", "earnedRunAverage AwaitingThirds||9|||", {"f"}},
+        {"9 I C", "earnedRunAverage AwaitingThirds||9|||", {}},
+        {"9 I 0/3", "earnedRunAverage AwaitingSecondFigure||9|0/3||", {"f"}},
+        {"9 I 0/3 3 I", "earnedRunAverage Done||9|0/3|3|3.00", {"f"}},
         {"I", "Ready|||||", {EnterNumber}},
-        {"9 I 0/3 I", "ERA AwaitingSecondFigure||9|0/3||", {EnterNumber}},
-        {"0 I 0/3", "ERA AwaitingThirds||0|||", {ZeroInnings}},
-        {"00000 I 0/3", "ERA AwaitingThirds||00000|||", {ZeroInnings}},
-        {"0 I 0/3 1/3", "ERA AwaitingSecondFigure||0|1/3||", {"f"}},
-        {"00 I 2/3", "ERA AwaitingSecondFigure||00|2/3||", {"f"}},
-        {"009 I 0/3", "ERA AwaitingSecondFigure||009|0/3||", {"f"}},
-        {"9 I 2/3 1/3", "ERA AwaitingSecondFigure||9|2/3||", {}},
+        {"9 I 0/3 I", "earnedRunAverage AwaitingSecondFigure||9|0/3||", {EnterNumber}},
+        {"0 I 0/3", "earnedRunAverage AwaitingThirds||0|||", {ZeroInnings}},
+        {"00000 I 0/3", "earnedRunAverage AwaitingThirds||00000|||", {ZeroInnings}},
+        {"0 I 0/3 1/3", "earnedRunAverage AwaitingSecondFigure||0|1/3||", {"f"}},
+        {"00 I 2/3", "earnedRunAverage AwaitingSecondFigure||00|2/3||", {"f"}},
+        {"009 I 0/3", "earnedRunAverage AwaitingSecondFigure||009|0/3||", {"f"}},
+        {"9 I 2/3 1/3", "earnedRunAverage AwaitingSecondFigure||9|2/3||", {}},
         {"9 I AC", "Ready|||||", {}},
         // Keys the state does not offer do nothing.
-        {"10 D 5 W", "batting AwaitingSecondFigure|5|10|||", {}},
-        {"10 D 5 I", "batting AwaitingSecondFigure|5|10|||", {}},
-        {"10 D 3 D 5 D", "batting Done|5|10||3|0.300", {}},
-        {"3 W 1 W 5 W", "winning Done|5|3||1|0.750", {}},
+        {"10 D 5 W", "battingAverage AwaitingSecondFigure|5|10|||", {}},
+        {"10 D 5 I", "battingAverage AwaitingSecondFigure|5|10|||", {}},
+        {"10 D 3 D 5 D", "battingAverage Done|5|10||3|0.300", {}},
+        {"3 W 1 W 5 W", "winningPercentage Done|5|3||1|0.750", {}},
         {"5 1/3", "Ready|5||||", {}},
-        {"9 I 1/3 5 2/3", "ERA AwaitingSecondFigure|5|9|1/3||", {}},
-        {"9 I 9", "ERA AwaitingThirds||9|||", {}},
-        {"9 I D", "ERA AwaitingThirds||9|||", {}},
+        {"9 I 1/3 5 2/3", "earnedRunAverage AwaitingSecondFigure|5|9|1/3||", {}},
+        {"9 I 9", "earnedRunAverage AwaitingThirds||9|||", {}},
+        {"9 I D", "earnedRunAverage AwaitingThirds||9|||", {}},
     };
     for (const auto &r : rows)
         QTest::newRow(r.script) << QString::fromLatin1(r.script) << QString::fromUtf8(r.state) << r.asked;
@@ -219,7 +219,7 @@ void TestCalculator::results()
 void TestCalculator::keysOffered_data()
 {
     QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("offered");  // digit keys, thirds, then the batting, winning and ERA keys
+    QTest::addColumn<QString>("offered");  // digit keys, thirds, then each statistic key by its first access letter
 
     QTest::newRow("Ready") << "" << "digits D W I";
     QTest::newRow("Ready with an entry") << "12" << "digits D W I";
@@ -245,11 +245,9 @@ void TestCalculator::keysOffered()
         keys << "digits";
     if (c.takesThirds())
         keys << "thirds";
-    const std::pair<Statistic, const char *> statistics[] = {
-        {Statistic::BattingAverage, "D"}, {Statistic::WinningPercentage, "W"}, {Statistic::EarnedRunAverage, "I"}};
-    for (const auto &[statistic, name] : statistics) {
-        if (c.takesStatistic(statistic))
-            keys << name;
+    for (const Statistic &s : statistics) {
+        if (c.takesStatistic(s))
+            keys << Script::accessLetter(s.firstKey);
     }
     QCOMPARE(keys.join(QLatin1Char(' ')), offered);
 }

@@ -8,10 +8,8 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QScopeGuard>
 #include <QTest>
 
@@ -43,7 +41,7 @@ void pressPaste(QWidget *target = focused(), bool shiftInsert = false)
         QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
 }
 
-// The states the tables start from, as scripts for run(); t:42 types 4 and 2.
+// The states the tables start from, as scripts for play(); t:42 types 4 and 2.
 const struct State {
     const char *name, *script;
 } Ready{"Ready", ""}, Thirds{"thirds awaited", "9 I"}, Result{"result", "10 D 3 D"},
@@ -57,12 +55,7 @@ class TestClipboard : public WindowTest
 
     void enter(const QString &script)
     {
-        for (const QString &token : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            if (token.startsWith(QLatin1String("t:")))
-                QTest::keyClicks(focused(), token.mid(2));
-            else
-                run(*w, token);
-        }
+        play(*w, script);
         clipboard()->setText(Before);
     }
 
@@ -115,11 +108,11 @@ void TestClipboard::copyKey()
     QLocale::setDefault(QLocale(locale));
     const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
     enter(script);
-    const QStringList shown = snapshot(*w);
+    const QString shown = panel(*w, Detail::Full);
     const qsizetype cues = rec->cues.size();
     pressCopy();
     QCOMPARE(clipboard()->text(), copied);
-    QCOMPARE(snapshot(*w), shown);
+    QCOMPARE(panel(*w, Detail::Full), shown);
     QCOMPARE(rec->cues.size(), cues);
     QCOMPARE(rec->alerts, 0);
 }
@@ -158,10 +151,10 @@ void TestClipboard::copyMenu()
     QFETCH(QString, shown);
 
     enter(script);
-    auto *label = w->findChild<QLabel *>(display);
-    QCOMPARE(label->text(), shown);
+    const QLabel *shownIn = label(*w, display);
+    QCOMPARE(shownIn->text(), shown);
     // Through the window, which turns a right-button press into a context menu request.
-    QTest::mouseClick(w->windowHandle(), Qt::RightButton, {}, label->mapTo(w.get(), label->rect().center()));
+    QTest::mouseClick(w->windowHandle(), Qt::RightButton, {}, shownIn->mapTo(w.get(), shownIn->rect().center()));
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
     QVERIFY(menu);
     QCOMPARE(menu->actions().size(), 1);
@@ -218,17 +211,13 @@ void TestClipboard::paste()
     QFETCH(int, alerts);
 
     enter(script);
-    auto besideTheEntry = [this] {
-        QStringList shown = snapshot(*w);
-        shown.removeIf([](const QString &s) { return s.startsWith(QLatin1String("lblInput=")); });
-        return shown;
-    };
-    const QStringList beside = besideTheEntry();
+    auto besideTheEntry = [this] { return panel(*w, Detail::Full).remove(QRegularExpression("^in:[0-9]*")); };
+    const QString beside = besideTheEntry();
     const int digits = rec->count(Cue::Digit);
     const int functions = rec->count(Cue::Function);
     clipboard()->setText(text);
     pressPaste(focused(), shiftInsert);
-    QCOMPARE(w->lblInput->text(), entry);
+    QCOMPARE(label(*w, "lblInput")->text(), entry);
     QCOMPARE(rec->count(Cue::Digit) - digits, digitCues);
     QCOMPARE(rec->count(Cue::Function), functions);
     QCOMPARE(rec->alerts, alerts);
@@ -240,7 +229,8 @@ void TestClipboard::paste()
 void TestClipboard::keysActWhateverHasTheFocus()
 {
     QString entry;
-    for (QWidget *target : std::initializer_list<QWidget *>{w->cmdAC, w->cmdCan, w->comJiseki, w->Picture1, w->digitKeys[9]}) {
+    for (const char *name : {"cmdAC", "cmdCan", "comJiseki", "Picture1", "cmd9"}) {
+        QWidget *target = child(*w, name);
         target->setFocus();
         QCOMPARE(focused(), target);
         clipboard()->setText(QStringLiteral("1"));
@@ -249,14 +239,13 @@ void TestClipboard::keysActWhateverHasTheFocus()
         pressCopy(target);
         QCOMPARE(clipboard()->text(), entry);
     }
-    run(*w, QStringLiteral("C 9 I"));
-    w->thirdsKeys[1]->setFocus();
+    play(*w, QStringLiteral("C 9 I @cmd13"));
     clipboard()->setText(QStringLiteral("abc"));
-    pressPaste(w->thirdsKeys[1], true);
+    pressPaste(key(*w, "cmd13"), true);
     QCOMPARE(rec->alerts, 1);
-    run(*w, QStringLiteral("1/3 2 I"));
-    QCOMPARE(focused(), w->cmdAC);  // the only key left
-    pressCopy(w->cmdAC);
+    play(*w, QStringLiteral("1/3 2 I"));
+    QCOMPARE(focused(), key(*w, "cmdAC"));  // the only key left
+    pressCopy(focused());
     QCOMPARE(clipboard()->text(), QStringLiteral("1.93"));
 }
 
@@ -265,13 +254,13 @@ void TestClipboard::keysActWhateverHasTheFocus()
 void TestClipboard::keysStayOutOfAMessageBox()
 {
     setMessageHandler({});  // the real box this time
-    run(*w, QStringLiteral("3 D 5"));
+    play(*w, QStringLiteral("3 D 5"));
     int boxes = 0;
     QTimer::singleShot(0, this, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(box);
         ++boxes;
-        QCOMPARE(w->lblInput->text(), QStringLiteral("5"));
+        QCOMPARE(label(*w, "lblInput")->text(), QStringLiteral("5"));
         clipboard()->setText(QStringLiteral("77"));
         pressPaste(box);
         clipboard()->setText(QStringLiteral("abc"));
@@ -279,17 +268,17 @@ void TestClipboard::keysStayOutOfAMessageBox()
         pressCopy(box);
         box->accept();
     });
-    click(w->cmdDaritu);  // more hits than at-bats
+    play(*w, QStringLiteral("H"));  // more hits than at-bats
     QCOMPARE(boxes, 1);
     QVERIFY(clipboard()->text() != QStringLiteral("5"));
-    QCOMPARE(w->lblInput->text(), QString());
+    QCOMPARE(label(*w, "lblInput")->text(), QString());
     QCOMPARE(rec->count(Cue::Digit), 2);
     QCOMPARE(rec->alerts, 0);
 }
 
 void TestClipboard::keysStayOutOfTheVersionDialog()
 {
-    run(*w, QStringLiteral("12"));
+    play(*w, QStringLiteral("12"));
     w->versionChosen();
     VersionDialog *dialog = VersionDialog::instance();
     dialog->activateWindow();
@@ -301,7 +290,7 @@ void TestClipboard::keysStayOutOfTheVersionDialog()
     pressPaste(target, true);
     pressCopy(target);
     QCOMPARE(clipboard()->text(), QStringLiteral("abc"));
-    QCOMPARE(w->lblInput->text(), QStringLiteral("12"));
+    QCOMPARE(label(*w, "lblInput")->text(), QStringLiteral("12"));
     QCOMPARE(rec->alerts, 0);
     VersionDialog::closeOpen();
 }

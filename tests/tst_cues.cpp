@@ -6,14 +6,10 @@
 #include "desktop/cueplayer.h"
 #include "desktop/cues.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLabel>
 #include <QProcess>
-#include <QPushButton>
-#include <QSoundEffect>
 #include <QTest>
 
 
@@ -24,7 +20,7 @@ class TestCues : public QObject
     QProcess events;  // pactl subscribe: what the sound server saw
     QByteArray seen;
     MainWindow *w = nullptr;
-    // Every change of an effect's playing state, as "digit on", "function off", ...
+    // Every start and end of a cue, as "digit on", "function off", ...
     QStringList transitions;
     int mostPlayingAtOnce = 0;
 
@@ -33,7 +29,6 @@ class TestCues : public QObject
         seen += events.readAllStandardOutput();
         return int(seen.count("Event 'new' on sink-input"));
     }
-    void watch(Cue cue);
     QString wavPath(const char *name) const { return QApplication::applicationDirPath() + '/' + name; }
     QString cueFile(Cue cue) const { return wavPath(cue == Cue::Digit ? "kavlo1.wav" : "kavlo2.wav"); }
     // Where brokenFilesSoundNothing keeps the good file while it breaks the cue.
@@ -68,6 +63,14 @@ void TestCues::initTestCase()
     QVERIFY(events.waitForStarted());
     QTest::qWait(300);
     QVERIFY2(events.state() == QProcess::Running, "pactl cannot reach the sound server");
+    CuePlayer::instance().setPlayingWatcher([this](const QString &path, bool playing) {
+        transitions << QString::fromLatin1(path == cueFile(Cue::Digit) ? "digit " : "function ")
+                           + (playing ? "on" : "off");
+        int sounding = 0;
+        for (Cue c : {Cue::Digit, Cue::Function})
+            sounding += CuePlayer::instance().isPlaying(cueFile(c));
+        mostPlayingAtOnce = qMax(mostPlayingAtOnce, sounding);
+    });
     w = new MainWindow;
     w->show();
 }
@@ -75,13 +78,14 @@ void TestCues::initTestCase()
 void TestCues::cleanupTestCase()
 {
     delete w;
+    CuePlayer::instance().setPlayingWatcher({});
     events.kill();
     events.waitForFinished();
 }
 
 void TestCues::init()
 {
-    w->nmuSound->setChecked(true);
+    action(*w, "nmuSound")->setChecked(true);
     w->clearEntryPressed();
     newStreams();
     seen.clear();
@@ -97,34 +101,14 @@ void TestCues::cleanup()
     }
 }
 
-void TestCues::watch(Cue cue)
-{
-    QSoundEffect *e = CuePlayer::instance().effect(cueFile(cue));
-    QVERIFY(e);
-    if (e->property("watched").toBool())
-        return;
-    e->setProperty("watched", true);
-    connect(e, &QSoundEffect::playingChanged, this, [this, e, cue] {
-        transitions << QString::fromLatin1(cue == Cue::Digit ? "digit " : "function ")
-                           + (e->isPlaying() ? "on" : "off");
-        int playing = 0;
-        for (Cue c : {Cue::Digit, Cue::Function}) {
-            if (QSoundEffect *x = CuePlayer::instance().effect(cueFile(c)))
-                playing += x->isPlaying();
-        }
-        mostPlayingAtOnce = qMax(mostPlayingAtOnce, playing);
-    });
-}
-
 void TestCues::firstCuePlays()
 {
-    // The very first cue of the process: its effect is still loading when asked to play.
-    QVERIFY(!CuePlayer::instance().effect(cueFile(Cue::Digit)));
+    // The very first cue of the process: its file is still loading when asked to play.
+    QVERIFY(!CuePlayer::instance().isLoaded(cueFile(Cue::Digit)));
     QElapsedTimer t;
     t.start();
-    QTest::mouseClick(w->digitKeys[1], Qt::LeftButton);
+    play(*w, QStringLiteral("1"));
     const qint64 clickMs = t.elapsed();
-    watch(Cue::Digit);
     QTRY_COMPARE_WITH_TIMEOUT(transitions, QStringList({"digit on", "digit off"}), 5000);
     QTRY_COMPARE_WITH_TIMEOUT(newStreams(), 1, 3000);
     // Generous, for a loaded machine: this first cue also connects to the sound server.
@@ -133,29 +117,28 @@ void TestCues::firstCuePlays()
 
 void TestCues::soundOffMakesNoStream()
 {
-    w->nmuSound->trigger();
+    action(*w, "nmuSound")->trigger();
     transitions.clear();
-    QTest::mouseClick(w->digitKeys[2], Qt::LeftButton);
+    play(*w, QStringLiteral("2"));
     QTest::qWait(500);
-    QCOMPARE(w->lblInput->text(), QStringLiteral("2"));
+    QCOMPARE(label(*w, "lblInput")->text(), QStringLiteral("2"));
     QVERIFY(transitions.isEmpty());
     QCOMPARE(newStreams(), 0);
 
-    w->nmuSound->trigger();
-    QTest::mouseClick(w->digitKeys[3], Qt::LeftButton);
+    action(*w, "nmuSound")->trigger();
+    play(*w, QStringLiteral("3"));
     QTRY_COMPARE_WITH_TIMEOUT(transitions, QStringList({"digit on", "digit off"}), 5000);
     QTRY_COMPARE_WITH_TIMEOUT(newStreams(), 1, 3000);
 }
 
 void TestCues::newCueCutsOffTheOldOne()
 {
-    Cues::play(QStringLiteral("kavlo2.wav"));
-    watch(Cue::Function);
     transitions.clear();
     mostPlayingAtOnce = 0;
-    QTRY_VERIFY_WITH_TIMEOUT(CuePlayer::instance().effect(cueFile(Cue::Function))->isPlaying(), 3000);
-    Cues::play(QStringLiteral("kavlo1.wav"));
-    QVERIFY(!CuePlayer::instance().effect(cueFile(Cue::Function))->isPlaying());
+    Cues::play(Cue::Function);
+    QTRY_VERIFY_WITH_TIMEOUT(CuePlayer::instance().isPlaying(cueFile(Cue::Function)), 3000);
+    Cues::play(Cue::Digit);
+    QVERIFY(!CuePlayer::instance().isPlaying(cueFile(Cue::Function)));
     QTRY_COMPARE_WITH_TIMEOUT(transitions, QStringList({"function on", "function off", "digit on", "digit off"}), 5000);
     QCOMPARE(mostPlayingAtOnce, 1);
 }
@@ -165,7 +148,7 @@ void TestCues::everyCueOfALongRunPlays()
     // A reused audio sink in Qt 6.4 stalls after a handful of starts; each cue must still sound.
     for (int i = 0; i < 15; ++i) {
         transitions.clear();
-        Cues::play(QStringLiteral("kavlo1.wav"));
+        Cues::play(Cue::Digit);
         QVERIFY(!transitions.contains(QLatin1String("digit off")));  // it returned without waiting for the cue
         QTRY_COMPARE_WITH_TIMEOUT(transitions, QStringList({"digit on", "digit off"}), 3000);
     }
@@ -198,17 +181,17 @@ void TestCues::brokenFilesSoundNothing()
     transitions.clear();
     QElapsedTimer t;
     t.start();
-    QTest::mouseClick(w->digitKeys[4], Qt::LeftButton);
+    play(*w, QStringLiteral("4"));
     QVERIFY(t.elapsed() < 100);
     QTest::qWait(500);
-    QCOMPARE(w->lblInput->text(), QStringLiteral("4"));
+    QCOMPARE(label(*w, "lblInput")->text(), QStringLiteral("4"));
     QVERIFY(transitions.isEmpty());
     QCOMPARE(newStreams(), 0);
 
     // Mended, the file sounds again at the next digit.
     QFile::remove(path);
     QVERIFY(QFile::rename(kept, path));
-    QTest::mouseClick(w->digitKeys[5], Qt::LeftButton);
+    play(*w, QStringLiteral("5"));
     QTRY_COMPARE_WITH_TIMEOUT(transitions, QStringList({"digit on", "digit off"}), 5000);
 }
 

@@ -7,7 +7,6 @@
 #include "desktop/opener.h"
 #include "window/mainwindow.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -33,7 +32,10 @@ class TestHelp : public QObject
     // Puts an xdg-open that runs script first on the PATH; with no script, no xdg-open is found at all.
     void useOpener(const QByteArray &script);
     QStringList opened() const;
-    QAction *item(const QString &document) const { return document == QLatin1String("KAVLO.HTML") ? w->nmuHtml : w->nmuText; }
+    QAction *item(const QString &document) const
+    {
+        return action(*w, document == QLatin1String("KAVLO.HTML") ? "nmuHtml" : "nmuText");
+    }
     Shown message(const QString &document, int number) const
     {
         return {w.get(), document + QStringLiteral(" を開くことができませんでした。 (%1)").arg(number), MessageIcon::None,
@@ -110,8 +112,8 @@ void TestHelp::opensFromTheProgramsDirectory()
     const QString before = QDir::currentPath();
     QTemporaryDir elsewhere;
     QDir::setCurrent(elsewhere.path());
-    for (QAction *action : {w->nmuHtml, w->nmuText, w->nmuHtml}) {
-        action->trigger();
+    for (const char *name : {"nmuHtml", "nmuText", "nmuHtml"}) {
+        action(*w, name)->trigger();
         QTRY_VERIFY(w->findChildren<QProcess *>().isEmpty());
     }
     QDir::setCurrent(before);
@@ -178,7 +180,7 @@ void TestHelp::aViewerClosedLaterSaysNothing()
     useOpener("sleep 2\nexit 4");
     QElapsedTimer timer;
     timer.start();
-    w->nmuHtml->trigger();
+    action(*w, "nmuHtml")->trigger();
     QVERIFY(timer.elapsed() < 1000);  // the window does not wait
     QTRY_COMPARE(opened().size(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(w->findChildren<QProcess *>().isEmpty(), 10000);
@@ -189,7 +191,7 @@ void TestHelp::theViewerOutlivesTheProgram()
 {
     const QString pidFile = openers.filePath(QStringLiteral("viewer.pid"));
     useOpener("echo $$ >'" + QFile::encodeName(pidFile) + "'\nexec sleep 30");
-    w->nmuText->trigger();
+    action(*w, "nmuText")->trigger();
     QTRY_VERIFY(QFile(pidFile).size() > 0);
     QFile file(pidFile);
     QVERIFY(file.open(QIODevice::ReadOnly));

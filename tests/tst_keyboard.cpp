@@ -2,24 +2,16 @@
 // digits, F5 to F7, access keys, auto-repeat, and keys meant for a message box.
 #include "support.h"
 
-#include "window/mainwindow.h"
-
-#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
-
-#include <memory>
 
 class TestKeyboard : public WindowTest
 {
     Q_OBJECT
 
-    void keys(const QString &script);
     QWidget *focused() const { return QApplication::focusWidget(); }
 
 private slots:
@@ -33,37 +25,6 @@ private slots:
     void messageBoxKeysStayThere();
     void menuBarKeysStayThere();
 };
-
-// Tokens: t:TEXT types each character; F5 F6 F7 with S- (Shift) or C- (Ctrl);
-// A-X is Alt with a letter; KP5 a keypad digit; FW5 a full-width digit; BS Backspace.
-void TestKeyboard::keys(const QString &script)
-{
-    for (const QString &token : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (token.startsWith(QLatin1String("t:"))) {
-            for (QChar c : token.mid(2))
-                QTest::keyClick(focused(), c.toLatin1());
-        } else if (token.startsWith(QLatin1String("A-"))) {
-            // Nothing is waited for: the key's button must be pressed before the next key.
-            QTest::keyClick(focused(), Qt::Key(Qt::Key_A + (token[2].unicode() - 'A')), Qt::AltModifier);
-        } else if (token.startsWith(QLatin1String("KP"))) {
-            QTest::keyClick(focused(), Qt::Key(Qt::Key_0 + token[2].digitValue()), Qt::KeypadModifier);
-        } else if (token.startsWith(QLatin1String("FW"))) {
-            QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key_unknown, QString(QChar(0xFF10 + token[2].digitValue())),
-                                Qt::NoModifier);
-        } else if (token == QLatin1String("BS")) {
-            QTest::keyClick(focused(), Qt::Key_Backspace);
-        } else {
-            Qt::KeyboardModifiers mods = Qt::NoModifier;
-            QString f = token;
-            if (f.startsWith(QLatin1String("S-")))
-                mods = Qt::ShiftModifier;
-            if (f.startsWith(QLatin1String("C-")))
-                mods = Qt::ControlModifier;
-            f = f.mid(f.indexOf(QLatin1Char('F')));
-            QTest::keyClick(focused(), Qt::Key(Qt::Key_F1 + f.mid(1).toInt() - 1), mods);
-        }
-    }
-}
 
 void TestKeyboard::keyTable_data()
 {
@@ -118,9 +79,9 @@ void TestKeyboard::keyTable()
     QFETCH(int, functionCues);
     QFETCH(int, messages);
 
-    run(*w, clicks);
-    keys(typed);
-    QCOMPARE(panelState(*w), state);
+    play(*w, clicks);
+    play(*w, typed);
+    QCOMPARE(panel(*w), state);
     QCOMPARE(rec->count(Cue::Digit), digitCues);
     QCOMPARE(rec->count(Cue::Function), functionCues);
     QCOMPARE(rec->messages.size(), messages);
@@ -128,12 +89,13 @@ void TestKeyboard::keyTable()
 
 void TestKeyboard::digitsGoInWhateverHasTheFocus()
 {
-    for (QWidget *target : std::initializer_list<QWidget *>{w->cmdAC, w->cmdCan, w->comJiseki, w->Picture1, w->digitKeys[9]}) {
+    for (const char *name : {"cmdAC", "cmdCan", "comJiseki", "Picture1", "cmd9"}) {
+        QWidget *target = child(*w, name);
         target->setFocus();
         QCOMPARE(focused(), target);
         QTest::keyClick(target, '1');
     }
-    QCOMPARE(w->lblInput->text(), QStringLiteral("11111"));
+    QCOMPARE(label(*w, "lblInput")->text(), QStringLiteral("11111"));
     QCOMPARE(rec->count(Cue::Digit), 5);
 }
 
@@ -147,13 +109,13 @@ void TestKeyboard::heldDigitFillsTheEntry()
     }
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
     QApplication::sendEvent(focused(), &release);
-    QCOMPARE(w->lblInput->text(), QStringLiteral("77777"));
+    QCOMPARE(label(*w, "lblInput")->text(), QStringLiteral("77777"));
     QCOMPARE(rec->count(Cue::Digit), 5);
 }
 
 void TestKeyboard::heldF5ActsOnceOnRelease()
 {
-    run(*w, QStringLiteral("0 I"));
+    play(*w, QStringLiteral("0 I"));
     auto send = [this](QEvent::Type type, bool repeat) {
         QKeyEvent e(type, Qt::Key_F5, Qt::NoModifier, QString(), repeat);
         QApplication::sendEvent(focused(), &e);
@@ -166,7 +128,7 @@ void TestKeyboard::heldF5ActsOnceOnRelease()
     QVERIFY(rec->messages.isEmpty());  // nothing happens while the key is down
     send(QEvent::KeyRelease, false);
     QCOMPARE(rec->messages.size(), 1);  // once, on the real release: zero innings refused
-    QVERIFY(w->thirdsKeys[0]->isEnabled());
+    QVERIFY(key(*w, "cmd03")->isEnabled());
 }
 
 namespace {
@@ -184,30 +146,28 @@ struct KeySpy : QObject {
 void TestKeyboard::swallowedCharactersReachNoControl()
 {
     KeySpy spy;
-    w->cmdAC->setFocus();
-    w->cmdAC->installEventFilter(&spy);
-    QTest::keyClick(w->cmdAC, '5');
+    QPushButton *ac = key(*w, "cmdAC");
+    ac->setFocus();
+    ac->installEventFilter(&spy);
+    QTest::keyClick(ac, '5');
     QCOMPARE(spy.presses, 1);  // in Ready a digit enters and goes on to the control
-    QCOMPARE(w->lblInput->text(), QStringLiteral("5"));
+    QCOMPARE(label(*w, "lblInput")->text(), QStringLiteral("5"));
 
-    run(*w, QStringLiteral("I"));
-    w->cmdAC->setFocus();
-    QTest::keyClick(w->cmdAC, '6');
-    QTest::keyClick(w->cmdAC, 'x');
+    play(*w, QStringLiteral("I @cmdAC t:6x"));
     QCOMPARE(spy.presses, 1);  // while the thirds are awaited every character is swallowed
-    QTest::keyClick(w->cmdAC, Qt::Key_Tab);
-    QCOMPARE(focused(), w->Picture1);  // but Tab still moves the focus
-    QVERIFY(w->lblInput->text().isEmpty());
-    w->thirdsKeys[1]->setFocus();
-    QTest::keyClick(w->thirdsKeys[1], Qt::Key_Space);  // and Space still presses the focused key
-    QCOMPARE(w->lblB->text(), QStringLiteral("1/3"));
+    QTest::keyClick(ac, Qt::Key_Tab);
+    QCOMPARE(focused(), label(*w, "Picture1"));  // but Tab still moves the focus
+    QVERIFY(label(*w, "lblInput")->text().isEmpty());
+    play(*w, QStringLiteral("@cmd13"));
+    QTest::keyClick(focused(), Qt::Key_Space);  // and Space still presses the focused key
+    QCOMPARE(label(*w, "lblB")->text(), QStringLiteral("1/3"));
 }
 
 void TestKeyboard::messageBoxKeysStayThere()
 {
     setMessageHandler({});  // the real box this time
-    run(*w, QStringLiteral("0 I"));
-    const QString before = panelState(*w);
+    play(*w, QStringLiteral("0 I"));
+    const QString before = panel(*w);
     int boxes = 0;
     QTimer::singleShot(0, this, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -221,19 +181,19 @@ void TestKeyboard::messageBoxKeysStayThere()
     });
     QTest::keyClick(focused(), Qt::Key_F5);
     QCOMPARE(boxes, 1);
-    QCOMPARE(panelState(*w), before);
+    QCOMPARE(panel(*w), before);
     QCOMPARE(rec->count(Cue::Digit), 1);
 }
 
 void TestKeyboard::menuBarKeysStayThere()
 {
-    run(*w, QStringLiteral("9 I"));
+    play(*w, QStringLiteral("9 I"));
     QTest::keyClick(focused(), Qt::Key_Alt);  // Alt alone gives the menu bar the keyboard
     QTRY_COMPARE(focused(), static_cast<QWidget *>(w->menuBar()));
     QTest::keyClick(focused(), Qt::Key_F6);
     QTest::keyClick(focused(), '5');
     QTest::keyClick(focused(), Qt::Key_Escape);
-    QCOMPARE(panelState(*w), QStringLiteral("in: A:9 B: C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 回 (&I)- | digits- thirds+"));
+    QCOMPARE(panel(*w), QStringLiteral("in: A:9 B: C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 回 (&I)- | digits- thirds+"));
 }
 
 QTEST_MAIN(TestKeyboard)

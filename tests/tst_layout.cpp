@@ -4,11 +4,8 @@
 #include "window/mainwindow.h"
 #include "window/versiondialog.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QFontInfo>
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
 
 class TestLayout : public QObject
@@ -71,10 +68,10 @@ void TestLayout::controls()
 void TestLayout::fontPixels()
 {
     MainWindow w;
-    QCOMPARE(QFontInfo(w.lblInput->font()).pixelSize(), 20);
-    QCOMPARE(QFontInfo(w.digitKeys[1]->font()).pixelSize(), 17);
-    QCOMPARE(QFontInfo(w.cmdDaritu->font()).pixelSize(), 17);
-    QCOMPARE(QFontInfo(w.Label1->font()).pixelSize(), 15);
+    QCOMPARE(QFontInfo(label(w, "lblInput")->font()).pixelSize(), 20);
+    QCOMPARE(QFontInfo(key(w, "cmd1")->font()).pixelSize(), 17);
+    QCOMPARE(QFontInfo(key(w, "cmdDaritu")->font()).pixelSize(), 17);
+    QCOMPARE(QFontInfo(label(w, "Label1")->font()).pixelSize(), 15);
 }
 
 void TestLayout::fixedSize()
@@ -91,18 +88,18 @@ void TestLayout::fixedSize()
 void TestLayout::versionDialog()
 {
     MainWindow w;
-    w.nmuVer->trigger();
+    action(w, "nmuVer")->trigger();
     VersionDialog *v = VersionDialog::instance();
     QVERIFY(v);
     QCOMPARE(v->size(), QSize(266, 198));
-    QCOMPARE(v->Picture1->geometry(), QRect(10, 10, 36, 36));
-    QCOMPARE(v->Command1->geometry(), QRect(90, 140, 91, 41));
-    QCOMPARE(v->Label1->pos(), QPoint(70, 20));
-    QCOMPARE(v->Label2->pos(), QPoint(70, 60));
-    QCOMPARE(v->Label3->pos(), QPoint(30, 100));
-    QCOMPARE(QFontInfo(v->Command1->font()).pixelSize(), 18);
-    QCOMPARE(QFontInfo(v->Label1->font()).pixelSize(), 20);
-    QCOMPARE(QFontInfo(v->Label3->font()).pixelSize(), 17);
+    QCOMPARE(label(*v, "Picture1")->geometry(), QRect(10, 10, 36, 36));
+    QCOMPARE(key(*v, "Command1")->geometry(), QRect(90, 140, 91, 41));
+    QCOMPARE(label(*v, "Label1")->pos(), QPoint(70, 20));
+    QCOMPARE(label(*v, "Label2")->pos(), QPoint(70, 60));
+    QCOMPARE(label(*v, "Label3")->pos(), QPoint(30, 100));
+    QCOMPARE(QFontInfo(key(*v, "Command1")->font()).pixelSize(), 18);
+    QCOMPARE(QFontInfo(label(*v, "Label1")->font()).pixelSize(), 20);
+    QCOMPARE(QFontInfo(label(*v, "Label3")->font()).pixelSize(), 17);
     VersionDialog::closeOpen();
 }
 

@@ -10,13 +10,10 @@
 
 #include "window/mainwindow.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <QLabel>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -29,13 +26,10 @@ namespace {
 
 constexpr int EventsPerSequence = 100;
 
-// The observables in the order both sides list them. Buttons are numbered from
-// cmd0 (0) on; the Sound item (18) is clicked like a button.
+// The buttons, numbered from cmd0 (0) on; the Sound item (18) is clicked like a button.
 const QStringList Names = QStringLiteral(
-    "lblInput lblA lblB lblC lblD Label1 Label2 Label3 Label4 Label5 Label6 Label7 Label9 "
     "cmd0 cmd1 cmd2 cmd3 cmd4 cmd5 cmd6 cmd7 cmd8 cmd9 cmd03 cmd13 cmd23 cmdCan cmdAC cmdDaritu cmdSyoritu comJiseki "
     "nmuSound").split(QLatin1Char(' '));
-constexpr int LabelCount = 13;
 enum Button { Thirds0 = 10, Can = 13, AC, Daritu, Syoritu, Jiseki, SoundItem };
 
 // One user action: a click on a button, or a key (Alt with a letter is an
@@ -52,7 +46,7 @@ struct Event {
     QString describe() const
     {
         if (!key)
-            return QStringLiteral("click ") + Names[LabelCount + code];
+            return QStringLiteral("click ") + Names[code];
         const char *verbs[] = {"type", "press down", "release"};
         QString s = QLatin1String(verbs[stroke]) + QLatin1Char(' ');
         s += code == Qt::Key_unknown ? QStringLiteral("U+") + QString::number(text[0].unicode(), 16).toUpper()
@@ -74,11 +68,6 @@ QString cueText(const QList<Cue> &cues)
     for (Cue c : cues)
         s += c == Cue::Digit ? " digit" : " function";
     return s.trimmed();
-}
-
-QString buttonText(const QString &caption, bool enabled)
-{
-    return caption + (enabled ? QLatin1String(" on") : QLatin1String(" off"));
 }
 
 // The reference model.
@@ -145,15 +134,19 @@ struct Model {
              : id < Daritu || id == SoundItem || ready() || (stat == id - Daritu && step == AwaitingSecond);
     }
 
-    QStringList observables() const
+    // The panel as the tests' printer shows it in full: displays, captions,
+    // statistic keys, the other keys, the Sound switch.
+    QString panel() const
     {
         const char *const *t = StatTexts[std::max(stat, 0)];
         const bool done = !ready() && step == Done;
-        QStringList v = {entry, a, b, c, d, "入力画面", ready() ? "" : t[2], stat == Era ? "回と" : "",
-                         done ? t[3] : "", done ? t[4] : "", "F5", "F6", "F7"};
+        const QStringList captions = {"入力画面", ready() ? "" : t[2], stat == Era ? "回と" : "", done ? t[3] : "",
+                                      done ? t[4] : "", "F5", "F6", "F7"};
+        QStringList keys, statisticKeys;
         for (int id = 0; id < SoundItem; ++id)
-            v << buttonText(caption(id), enabled(id));
-        return v << QString::number(sound);
+            (id >= Daritu ? statisticKeys : keys) << caption(id) + (enabled(id) ? "+" : "-");
+        return QStringLiteral("in:%1 A:%2 B:%3 C:%4 D:%5 | %6 | %7 | %8 | sound:%9")
+            .arg(entry, a, b, c, d, captions.join('/'), statisticKeys.join(' '), keys.join(' '), sound ? "on" : "off");
     }
 
     void apply(const Event &e)
@@ -270,11 +263,7 @@ public:
         w->show();
         if (!QTest::qWaitForWindowActive(w.get()))
             qWarning("the window did not become active");
-        labels = {w->lblInput, w->lblA, w->lblB, w->lblC, w->lblD, w->Label1, w->Label2,
-                  w->Label3, w->Label4, w->Label5, w->Label6, w->Label7, w->Label9};
-        buttons = {w->thirdsKeys[0], w->thirdsKeys[1], w->thirdsKeys[2], w->cmdCan, w->cmdAC, w->cmdDaritu, w->cmdSyoritu, w->comJiseki};
-        buttons.insert(buttons.begin(), w->digitKeys.begin(), w->digitKeys.end());
-        model.sound = w->nmuSound->isChecked();  // the saved setting is not the panel's business
+        model.sound = action(*w, "nmuSound")->isChecked();  // the saved setting is not the panel's business
     }
 
     // Applies an event (none: only looks at the opening) to both sides and
@@ -290,9 +279,7 @@ public:
             if (want != got)
                 diff << QStringLiteral("%1: expected \"%2\", actual \"%3\"").arg(name, want, got);
         };
-        const QStringList want = model.observables(), got = observe();
-        for (qsizetype i = 0; i < want.size(); ++i)
-            check(Names[i], want[i], got[i]);
+        check(QStringLiteral("panel"), model.panel(), panel(*w, Detail::Full));
         QStringList boxes;
         for (const Shown &m : std::exchange(rec.messages, {}))
             boxes << boxText(m.title, m.text, m.icon == MessageIcon::Stop) + (m.owner == w.get() ? "" : " owned by another window");
@@ -311,29 +298,20 @@ public:
     Model model;
 
 private:
-    QStringList observe() const
-    {
-        QStringList v;
-        for (const QLabel *l : labels)
-            v << l->text();
-        for (const QPushButton *b : buttons)
-            v << buttonText(b->text(), b->isEnabled());
-        return v << QString::number(w->nmuSound->isChecked());
-    }
-
     void perform(const Event &e)
     {
         if (!e.key) {
             if (e.code == SoundItem)
-                w->nmuSound->trigger();
+                action(*w, "nmuSound")->trigger();
             else
-                QTest::mouseClick(buttons[size_t(e.code)], Qt::LeftButton);
+                click(key(*w, Names[e.code]));
             return;
         }
         // A click or an access key may have moved the focus onto a button, so
         // keys go to the icon box, which never presses anything.
-        w->Picture1->setFocus();
-        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : w->Picture1;
+        QWidget *picture = label(*w, "Picture1");
+        picture->setFocus();
+        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : picture;
         const Qt::Key key = Qt::Key(e.code);
         if (e.stroke != Event::Up) {
             QTest::sendKeyEvent(QTest::Press, target, key, e.text, e.mods);
@@ -352,8 +330,6 @@ private:
     Recorder rec;
     ModalWatchdog dog;
     std::unique_ptr<MainWindow> w = std::make_unique<MainWindow>();
-    std::vector<QLabel *> labels;
-    std::vector<QPushButton *> buttons;
 };
 
 // The event generator. Besides single random events it plays short plans that

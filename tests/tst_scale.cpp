@@ -6,8 +6,6 @@
 #include "window/versiondialog.h"
 
 #include <QFontInfo>
-#include <QLabel>
-#include <QPushButton>
 #include <QStyle>
 #include <QTest>
 
@@ -79,10 +77,10 @@ void TestScale::mainWindow()
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.centralWidget()->size(), expected.client);
-    QCOMPARE(QFontInfo(w.lblD->font()).pixelSize(), expected.displayFont);
-    iconIsWholeAndSharp(w.Picture1);
-    for (QWidget *neighbour : {static_cast<QWidget *>(w.cmdCan), static_cast<QWidget *>(w.lblB)})
-        QVERIFY2(!w.Picture1->geometry().intersects(neighbour->geometry()), qPrintable(neighbour->objectName()));
+    QCOMPARE(QFontInfo(label(w, "lblD")->font()).pixelSize(), expected.displayFont);
+    iconIsWholeAndSharp(label(w, "Picture1"));
+    for (const char *neighbour : {"cmdCan", "lblB"})
+        QVERIFY2(!label(w, "Picture1")->geometry().intersects(child(w, neighbour)->geometry()), neighbour);
     // The window icon has a drawing for every size up to a 2x task bar, so it is never scaled up.
     QCOMPARE(w.windowIcon().availableSizes().last(), QSize(64, 64));
 }
@@ -90,12 +88,12 @@ void TestScale::mainWindow()
 void TestScale::versionDialog()
 {
     MainWindow w;
-    w.nmuVer->trigger();
+    action(w, "nmuVer")->trigger();
     VersionDialog *v = VersionDialog::instance();
     QVERIFY(v);
     QCOMPARE(v->size(), expected.dialog);
-    iconIsWholeAndSharp(v->Picture1);
-    QVERIFY(!v->Picture1->geometry().intersects(v->Label1->geometry()));
+    iconIsWholeAndSharp(label(*v, "Picture1"));
+    QVERIFY(!label(*v, "Picture1")->geometry().intersects(label(*v, "Label1")->geometry()));
     VersionDialog::closeOpen();
 }
 

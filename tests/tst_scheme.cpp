@@ -4,8 +4,6 @@
 #include "support.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QPushButton>
 #include <QStyle>
 #include <QTest>
 
@@ -74,7 +72,7 @@ void TestScheme::readableInEveryScheme_data()
 void TestScheme::readableInEveryScheme()
 {
     QFETCH(QStringList, schemes);
-    run(*w, QStringLiteral("9 I 1/3 2 I"));
+    play(*w, QStringLiteral("9 I 1/3 2 I"));
     for (int d = 0; d < 5; ++d)
         w->digitPressed(8);  // typed after the result: every display now shows a figure
 
@@ -84,21 +82,22 @@ void TestScheme::readableInEveryScheme()
         QCoreApplication::processEvents();
 
         const QColor orange(255, 224, 192), white(Qt::white);
-        for (QLabel *display : {w->lblInput, w->lblA, w->lblB, w->lblC, w->lblD}) {
+        for (const char *name : {"lblInput", "lblA", "lblB", "lblC", "lblD"}) {
+            QLabel *display = label(*w, name);
             const Drawn d = drawn(display);
-            QCOMPARE(d.face, display == w->lblInput || display == w->lblD ? orange : white);
+            QCOMPARE(d.face, qstrcmp(name, "lblInput") == 0 || qstrcmp(name, "lblD") == 0 ? orange : white);
             QVERIFY2(contrast(d.text, d.face) >= 4.5, qPrintable(QStringLiteral("%1 in %2: %3 on %4, %5:1").arg(
                 display->objectName(), scheme, d.text.name(), d.face.name()).arg(contrast(d.text, d.face), 0, 'f', 1)));
         }
 
         // The rest follows the scheme: the window's face, and a caption on it.
-        const Drawn caption = drawn(w->Label2);
+        const Drawn caption = drawn(label(*w, "Label2"));
         QCOMPARE(caption.face, palette.color(QPalette::Window));
         QVERIFY2(contrast(caption.text, caption.face) >= 4.5, qPrintable(scheme));
 
         // A disabled key's caption is plainly dimmer than an enabled key's.
-        QVERIFY(w->cmdAC->isEnabled() && !w->digitKeys[8]->isEnabled());
-        const Drawn enabled = drawn(w->cmdAC), disabled = drawn(w->digitKeys[8]);
+        QVERIFY(key(*w, "cmdAC")->isEnabled() && !key(*w, "cmd8")->isEnabled());
+        const Drawn enabled = drawn(key(*w, "cmdAC")), disabled = drawn(key(*w, "cmd8"));
         const double enabledContrast = contrast(enabled.text, enabled.face);
         const double disabledContrast = contrast(disabled.text, disabled.face);
         QVERIFY2(enabledContrast >= 4.5 && disabledContrast * 1.5 < enabledContrast,

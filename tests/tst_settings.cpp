@@ -5,11 +5,8 @@
 #include "window/mainwindow.h"
 #include "window/versiondialog.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
-#include <QPushButton>
 #include <QFile>
 #include <QSessionManager>
 #include <QSettings>
@@ -104,7 +101,7 @@ void TestSettings::cleanup()
 void TestSettings::firstRun()
 {
     MainWindow w;
-    QVERIFY(w.nmuSound->isChecked());
+    QVERIFY(action(w, "nmuSound")->isChecked());
     QVERIFY(!w.testAttribute(Qt::WA_Moved));  // the window system places it
     QVERIFY(!QFile::exists(storePath()));  // nothing is written at start
 }
@@ -160,14 +157,14 @@ void TestSettings::soundIsSavedWhenSwitched()
     {
         MainWindow w;
         w.show();
-        w.nmuSound->trigger();
+        action(w, "nmuSound")->trigger();
         QCOMPARE(readStore(), QByteArray("[sound]\na=False\n"));
         w.close();
     }
     QVERIFY(readStore().contains("[sound]\na=False\n"));
     MainWindow again;
-    QVERIFY(!again.nmuSound->isChecked());
-    again.nmuSound->trigger();
+    QVERIFY(!action(again, "nmuSound")->isChecked());
+    action(again, "nmuSound")->trigger();
     QVERIFY(readStore().contains("[sound]\na=True\n"));
 }
 
@@ -180,7 +177,7 @@ void TestSettings::logoutSaves()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.move(60, 70);
     QTRY_COMPARE(w.frameGeometry().topLeft(), QPoint(60, 70));
-    w.nmuSound->setChecked(false);  // as the user's switch would, without saving
+    action(w, "nmuSound")->setChecked(false);  // as the user's switch would, without saving
     auto *manager = qApp->findChild<QSessionManager *>();
     QVERIFY(manager);
     emit qApp->commitDataRequest(*manager);
@@ -199,11 +196,11 @@ void TestSettings::exitSavesOnceAndClosesTheDialog()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.move(40, 50);
     QTRY_COMPARE(w.frameGeometry().topLeft(), QPoint(40, 50));
-    w.nmuSound->trigger();
-    w.nmuVer->trigger();
+    action(w, "nmuSound")->trigger();
+    action(w, "nmuVer")->trigger();
     QVERIFY(VersionDialog::instance());
 
-    QTimer::singleShot(0, w.nmuExit, &QAction::trigger);
+    QTimer::singleShot(0, action(w, "nmuExit"), &QAction::trigger);
     QCOMPARE(QApplication::exec(), 0);  // the program's event loop ends
     QCOMPARE(spy.closes, 0);  // without a close request, which would save again
     QVERIFY(!VersionDialog::instance());
@@ -217,14 +214,14 @@ void TestSettings::closingLeavesTheDialogOpen()
     MainWindow w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.nmuVer->trigger();
+    action(w, "nmuVer")->trigger();
     QPointer<VersionDialog> dialog = VersionDialog::instance();
     QVERIFY(dialog);
     bool dialogOpenAfterClose = false;
     QTimer::singleShot(0, &w, [&] {
         w.close();
         dialogOpenAfterClose = dialog && dialog->isVisible();
-        QTimer::singleShot(50, dialog, &VersionDialog::okClicked);
+        QTimer::singleShot(50, key(*dialog, "Command1"), &QPushButton::click);
     });
     // The program ends once its last window, the dialog, is closed.
     QCOMPARE(QApplication::exec(), 0);
@@ -266,10 +263,10 @@ void TestSettings::damagedStores()
         MainWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QCOMPARE(w.nmuSound->isChecked(), sound);
+        QCOMPARE(action(w, "nmuSound")->isChecked(), sound);
         QCOMPARE(w.testAttribute(Qt::WA_Moved), moved);
-        click(w.digitKeys[4]);  // and it works
-        QCOMPARE(w.lblInput->text(), QStringLiteral("4"));
+        play(w, QStringLiteral("4"));  // and it works
+        QCOMPARE(label(w, "lblInput")->text(), QStringLiteral("4"));
         w.close();
     }
     // Leaving writes a sound store again.

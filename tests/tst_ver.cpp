@@ -4,11 +4,8 @@
 #include "window/mainwindow.h"
 #include "window/versiondialog.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QPointer>
-#include <QPushButton>
 #include <QTest>
 
 #include <memory>
@@ -36,7 +33,7 @@ private slots:
 
 VersionDialog *TestVer::open()
 {
-    w->nmuVer->trigger();
+    action(*w, "nmuVer")->trigger();
     VersionDialog *v = VersionDialog::instance();
     if (v && !QTest::qWaitForWindowActive(v))
         return nullptr;
@@ -52,22 +49,22 @@ void TestVer::opensWithItsContents()
     QVERIFY(!v->parentWidget());  // modeless, owned by no window
     QCOMPARE(v->windowModality(), Qt::NonModal);
     QVERIFY(!v->windowIcon().isNull());
-    QCOMPARE(v->Picture1->pixmap().size(), QSize(32, 32));
-    QCOMPARE(v->Label1->text(), QStringLiteral("Kavlo"));
-    QCOMPARE(v->Label2->text(), QStringLiteral("Version 2.0"));
-    QVERIFY(!v->Label3->text().isEmpty());
-    QCOMPARE(v->Command1->text(), QStringLiteral("OK"));
-    QVERIFY(!v->Command1->isDefault());
-    QCOMPARE(QApplication::focusWidget(), v->Picture1);
+    QCOMPARE(label(*v, "Picture1")->pixmap().size(), QSize(32, 32));
+    QCOMPARE(label(*v, "Label1")->text(), QStringLiteral("Kavlo"));
+    QCOMPARE(label(*v, "Label2")->text(), QStringLiteral("Version 2.0"));
+    QVERIFY(!label(*v, "Label3")->text().isEmpty());
+    QCOMPARE(key(*v, "Command1")->text(), QStringLiteral("OK"));
+    QVERIFY(!key(*v, "Command1")->isDefault());
+    QCOMPARE(QApplication::focusWidget(), label(*v, "Picture1"));
 
     const Qt::WindowFlags f = v->windowFlags();
     QVERIFY(f & Qt::WindowCloseButtonHint);
     QVERIFY(!(f & Qt::WindowMinimizeButtonHint) && !(f & Qt::WindowMaximizeButtonHint));
     QCOMPARE(v->minimumSize(), v->maximumSize());
     // Every text fits on one line inside the dialog.
-    for (QLabel *label : {v->Label1, v->Label2, v->Label3}) {
-        QVERIFY2(v->rect().contains(label->geometry()), qPrintable(label->objectName()));
-        QCOMPARE(label->height(), label->sizeHint().height());
+    for (const char *name : {"Label1", "Label2", "Label3"}) {
+        QVERIFY2(v->rect().contains(label(*v, name)->geometry()), name);
+        QCOMPARE(label(*v, name)->height(), label(*v, name)->sizeHint().height());
     }
     QCOMPARE(v->geometry().center(), w->geometry().center());
 }
@@ -90,17 +87,19 @@ void TestVer::enterAndEscapeNeedTheFocusOnOk()
 {
     QPointer<VersionDialog> v = open();
     QVERIFY(v);
-    QTest::keyClick(v->Picture1, Qt::Key_Return);
-    QTest::keyClick(v->Picture1, Qt::Key_Enter);
-    QTest::keyClick(v->Picture1, Qt::Key_Escape);
+    QLabel *picture = label(*v, "Picture1");
+    QPushButton *ok = key(*v, "Command1");
+    QTest::keyClick(picture, Qt::Key_Return);
+    QTest::keyClick(picture, Qt::Key_Enter);
+    QTest::keyClick(picture, Qt::Key_Escape);
     QTest::qWait(50);
     QVERIFY(v && v->isVisible());
-    QTest::keyClick(v->Picture1, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), v->Command1);
-    QTest::keyClick(v->Command1, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), v->Picture1);  // and back
-    QTest::keyClick(v->Picture1, Qt::Key_Tab);
-    QTest::keyClick(v->Command1, Qt::Key_Return);
+    QTest::keyClick(picture, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), ok);
+    QTest::keyClick(ok, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), picture);  // and back
+    QTest::keyClick(picture, Qt::Key_Tab);
+    QTest::keyClick(ok, Qt::Key_Return);
     QTRY_VERIFY(!v);
 }
 
@@ -118,10 +117,10 @@ void TestVer::closingRoutes()
     QPointer<VersionDialog> v = open();
     QVERIFY(v);
     if (route == QLatin1String("click")) {
-        click(v->Command1);
+        click(key(*v, "Command1"));
     } else if (route == QLatin1String("space")) {
-        v->Command1->setFocus();
-        QTest::keyClick(v->Command1, Qt::Key_Space);
+        key(*v, "Command1")->setFocus();
+        QTest::keyClick(key(*v, "Command1"), Qt::Key_Space);
     } else {
         v->close();
     }
@@ -131,7 +130,7 @@ void TestVer::closingRoutes()
     // Opened again, it is made afresh in its opening state.
     VersionDialog *again = open();
     QVERIFY(again);
-    QCOMPARE(QApplication::focusWidget(), again->Picture1);
+    QCOMPARE(QApplication::focusWidget(), label(*again, "Picture1"));
     QCOMPARE(again->geometry().center(), w->geometry().center());
 }
 
@@ -141,15 +140,15 @@ void TestVer::mainWindowStaysUsable()
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
     QTest::keyClick(QApplication::focusWidget(), '7');
-    click(w->digitKeys[3]);
-    QCOMPARE(w->lblInput->text(), QStringLiteral("73"));
+    play(*w, QStringLiteral("3"));
+    QCOMPARE(label(*w, "lblInput")->text(), QStringLiteral("73"));
     QVERIFY(VersionDialog::instance()->isVisible());
 
     // Keys typed into the dialog stay there.
     VersionDialog::instance()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(VersionDialog::instance()));
     QTest::keyClick(QApplication::focusWidget(), '5');
-    QCOMPARE(w->lblInput->text(), QStringLiteral("73"));
+    QCOMPARE(label(*w, "lblInput")->text(), QStringLiteral("73"));
 }
 
 QTEST_MAIN(TestVer)

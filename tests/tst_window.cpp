@@ -6,18 +6,13 @@
 #include "support.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
 
 class TestWindow : public WindowTest
 {
     Q_OBJECT
 
-    QPushButton *key(const QString &name) const { return w->findChild<QPushButton *>(name); }
     QString focus() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "none"; }
-    QString panel() const;
-    void play(const QString &token);
 
 private slots:
     void rendered_data();
@@ -32,55 +27,6 @@ private slots:
     void panelWhileAMessageIsOpen();
 };
 
-// The displays, the captions beside them, each statistic key's caption with
-// + or - for enabled, and the digit and thirds keys (+ all on, - all off).
-QString TestWindow::panel() const
-{
-    QStringList parts;
-    for (const char *name : {"lblInput", "lblA", "lblB", "lblC", "lblD", "Label2", "Label3", "Label4", "Label5"})
-        parts << w->findChild<QLabel *>(name)->text();
-    for (const char *name : {"cmdDaritu", "cmdSyoritu", "comJiseki"})
-        parts << key(name)->text() + (key(name)->isEnabled() ? "+" : "-");
-    auto all = [this](const QStringList &names) {
-        int on = 0;
-        for (const QString &n : names)
-            on += key(n)->isEnabled();
-        return on == 0 ? "-" : on == names.size() ? "+" : "?";
-    };
-    parts << QStringLiteral("digits") + all({"cmd0", "cmd1", "cmd2", "cmd3", "cmd4", "cmd5", "cmd6", "cmd7", "cmd8", "cmd9"});
-    parts << QStringLiteral("thirds") + all({"cmd03", "cmd13", "cmd23"});
-    return parts.join(QLatin1Char('|'));
-}
-
-// Tokens: a number clicks its digit keys; D W I H L J the statistic keys, 0/3
-// 1/3 2/3 the thirds keys and C AC the clearing keys, all with the mouse,
-// which gives the clicked key the focus. p:X presses key X as its access key
-// does, leaving the focus where it is; t:123 types digits and F5 F6 F7 are
-// typed function keys, both into the focused control; @name moves the focus.
-void TestWindow::play(const QString &token)
-{
-    static const QHash<QString, QString> keys = {
-        {"D", "cmdDaritu"}, {"H", "cmdDaritu"}, {"W", "cmdSyoritu"}, {"L", "cmdSyoritu"}, {"I", "comJiseki"},
-        {"J", "comJiseki"}, {"0/3", "cmd03"},   {"1/3", "cmd13"},    {"2/3", "cmd23"},    {"C", "cmdCan"},
-        {"AC", "cmdAC"},
-    };
-    if (token.startsWith('@')) {
-        key(token.mid(1))->setFocus();
-    } else if (token.startsWith(QLatin1String("p:"))) {
-        key(keys.value(token.mid(2)))->click();
-    } else if (token.startsWith(QLatin1String("t:"))) {
-        for (QChar c : token.mid(2))
-            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
-    } else if (token.startsWith('F')) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_F1 + token.mid(1).toInt() - 1));
-    } else if (keys.contains(token)) {
-        click(key(keys.value(token)));
-    } else {
-        for (QChar d : token)
-            click(key(QStringLiteral("cmd") + d));
-    }
-}
-
 void TestWindow::rendered_data()
 {
     QTest::addColumn<QString>("script");
@@ -90,25 +36,25 @@ void TestWindow::rendered_data()
     const struct {
         const char *script, *panel, *cues;
     } rows[] = {
-        {"", "|||||||||打数 (&D)+|勝 (&W)+|回 (&I)+|digits+|thirds-", ""},
-        {"10", "10|||||||||打数 (&D)+|勝 (&W)+|回 (&I)+|digits+|thirds-", "dd"},
-        {"123456", "12345|||||||||打数 (&D)+|勝 (&W)+|回 (&I)+|digits+|thirds-", "ddddd"},
+        {"", "in: A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-", ""},
+        {"10", "in:10 A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-", "dd"},
+        {"123456", "in:12345 A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-", "ddddd"},
         // Batting average.
-        {"10 D", "|10||||打数||||安打 (&H)+|勝 (&W)-|回 (&I)-|digits+|thirds-", "ddf"},
-        {"10 D 3", "3|10||||打数||||安打 (&H)+|勝 (&W)-|回 (&I)-|digits+|thirds-", "ddfd"},
-        {"10 D 3 D", "|10||3|0.300|打数||安打|打率|安打 (&H)-|勝 (&W)-|回 (&I)-|digits-|thirds-", "ddfdf"},
-        {"10 D 3 D C", "|10||3|0.300|打数||安打|打率|安打 (&H)-|勝 (&W)-|回 (&I)-|digits-|thirds-", "ddfdf"},
-        {"3 D 4 D", "|3||||打数||||安打 (&H)+|勝 (&W)-|回 (&I)-|digits+|thirds-", "dfd"},
-        {"00 D 0 D", "|||||||||打数 (&D)+|勝 (&W)+|回 (&I)+|digits+|thirds-", "ddfd"},
+        {"10 D", "in: A:10 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-", "ddf"},
+        {"10 D 3", "in:3 A:10 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-", "ddfd"},
+        {"10 D 3 D", "in: A:10 B: C:3 D:0.300 | 打数//安打/打率 | 安打 (&H)- 勝 (&W)- 回 (&I)- | digits- thirds-", "ddfdf"},
+        {"10 D 3 D C", "in: A:10 B: C:3 D:0.300 | 打数//安打/打率 | 安打 (&H)- 勝 (&W)- 回 (&I)- | digits- thirds-", "ddfdf"},
+        {"3 D 4 D", "in: A:3 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-", "dfd"},
+        {"00 D 0 D", "in: A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-", "ddfd"},
         // Winning percentage.
-        {"3 W", "|3||||勝||||打数 (&D)-|敗 (&L)+|回 (&I)-|digits+|thirds-", "df"},
-        {"3 W 1 W", "|3||1|0.750|勝||敗|勝率|打数 (&D)-|敗 (&L)-|回 (&I)-|digits-|thirds-", "dfdf"},
+        {"3 W", "in: A:3 B: C: D: | 勝/// | 打数 (&D)- 敗 (&L)+ 回 (&I)- | digits+ thirds-", "df"},
+        {"3 W 1 W", "in: A:3 B: C:1 D:0.750 | 勝//敗/勝率 | 打数 (&D)- 敗 (&L)- 回 (&I)- | digits- thirds-", "dfdf"},
         // Earned-run average.
-        {"9 I", "|9||||投球回数|回と|||打数 (&D)-|勝 (&W)-|回 (&I)-|digits-|thirds+", "df"},
-        {"0 I 0/3", "|0||||投球回数|回と|||打数 (&D)-|勝 (&W)-|回 (&I)-|digits-|thirds+", "df"},
-        {"9 I 2/3", "|9|2/3|||投球回数|回と|||打数 (&D)-|勝 (&W)-|自責点 (&J)+|digits+|thirds-", "dff"},
-        {"9 I 2/3 1 I", "|9|2/3|1|0.93|投球回数|回と|自責点|防御率|打数 (&D)-|勝 (&W)-|自責点 (&J)-|digits-|thirds-", "dffdf"},
-        {"9 I 2/3 1 I AC", "|||||||||打数 (&D)+|勝 (&W)+|回 (&I)+|digits+|thirds-", "dffdf"},
+        {"9 I", "in: A:9 B: C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 回 (&I)- | digits- thirds+", "df"},
+        {"0 I 0/3", "in: A:0 B: C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 回 (&I)- | digits- thirds+", "df"},
+        {"9 I 2/3", "in: A:9 B:2/3 C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 自責点 (&J)+ | digits+ thirds-", "dff"},
+        {"9 I 2/3 1 I", "in: A:9 B:2/3 C:1 D:0.93 | 投球回数/回と/自責点/防御率 | 打数 (&D)- 勝 (&W)- 自責点 (&J)- | digits- thirds-", "dffdf"},
+        {"9 I 2/3 1 I AC", "in: A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-", "dffdf"},
     };
     for (const auto &r : rows)
         QTest::newRow(r.script) << QString::fromLatin1(r.script) << QString::fromUtf8(r.panel) << QString::fromLatin1(r.cues);
@@ -119,8 +65,8 @@ void TestWindow::rendered()
     QFETCH(QString, script);
     QFETCH(QString, panel);
     QFETCH(QString, cues);
-    run(*w, script);
-    QCOMPARE(this->panel(), panel);
+    play(*w, script);
+    QCOMPARE(::panel(*w), panel);
     QString played;
     for (Cue cue : rec->cues)
         played += cue == Cue::Digit ? 'd' : 'f';
@@ -149,9 +95,9 @@ void TestWindow::messages()
     QFETCH(int, icon);
     QFETCH(QString, text);
     const qsizetype last = script.lastIndexOf(QLatin1Char(' ')) + 1;
-    run(*w, script.left(last));
+    play(*w, script.left(last));
     const QList<Cue> before = rec->cues;
-    run(*w, script.mid(last));
+    play(*w, script.mid(last));
     QCOMPARE(rec->messages, QList<Shown>({{w.get(), text, MessageIcon(icon), QStringLiteral("Kavlo")}}));
     QCOMPARE(rec->cues, before);
 }
@@ -208,7 +154,7 @@ void TestWindow::focusAfterEachStep()
     QFETCH(QString, focus);
     QStringList seen;
     for (const QString &token : script.split(QLatin1Char(' '))) {
-        play(token);
+        play(*w, token);
         seen << this->focus();
     }
     QCOMPARE(seen.join(QLatin1Char(' ')), focus);
@@ -246,11 +192,10 @@ void TestWindow::focusMovesAtMostOnce()
     QFETCH(QString, before);
     QFETCH(QString, action);
     QFETCH(int, moves);
-    for (const QString &token : before.split(QLatin1Char(' ')))
-        play(token);
+    play(*w, before);
     FocusSpy spy;
     qApp->installEventFilter(&spy);
-    play(action);
+    play(*w, action);
     qApp->removeEventFilter(&spy);
     QCOMPARE(spy.moves, moves);
 }
@@ -261,24 +206,24 @@ void TestWindow::panelWhileAMessageIsOpen_data()
     QTest::addColumn<QString>("whileOpen");  // the panel as the last token's message box shows
     QTest::addColumn<QString>("after");      // and once it is closed
 
-    const char *ready = "|||||||||打数 (&D)+|勝 (&W)+|回 (&I)+|digits+|thirds-";
+    const char *ready = "in: A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-";
     QTest::newRow("empty entry") << "D" << ready << ready;
     QTest::newRow("empty entry awaiting hits")
-        << "10 D H" << "|10||||打数||||安打 (&H)+|勝 (&W)-|回 (&I)-|digits+|thirds-"
-        << "|10||||打数||||安打 (&H)+|勝 (&W)-|回 (&I)-|digits+|thirds-";
+        << "10 D H" << "in: A:10 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-"
+        << "in: A:10 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-";
     QTest::newRow("hits over at-bats")
-        << "3 D 4 H" << "4|3||||打数||||安打 (&H)+|勝 (&W)-|回 (&I)-|digits+|thirds-"
-        << "|3||||打数||||安打 (&H)+|勝 (&W)-|回 (&I)-|digits+|thirds-";
+        << "3 D 4 H" << "in:4 A:3 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-"
+        << "in: A:3 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-";
     QTest::newRow("0 at-bats, 0 hits")
-        << "00 D 0 H" << "0|00||||打数||||安打 (&H)+|勝 (&W)-|回 (&I)-|digits+|thirds-" << ready;
+        << "00 D 0 H" << "in:0 A:00 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-" << ready;
     QTest::newRow("0 wins, 0 losses")
-        << "0 W 000 L" << "000|0||||勝||||打数 (&D)-|敗 (&L)+|回 (&I)-|digits+|thirds-" << ready;
+        << "0 W 000 L" << "in:000 A:0 B: C: D: | 勝/// | 打数 (&D)- 敗 (&L)+ 回 (&I)- | digits+ thirds-" << ready;
     QTest::newRow("empty entry awaiting earned runs")
-        << "9 I 1/3 J" << "|9|1/3|||投球回数|回と|||打数 (&D)-|勝 (&W)-|自責点 (&J)+|digits+|thirds-"
-        << "|9|1/3|||投球回数|回と|||打数 (&D)-|勝 (&W)-|自責点 (&J)+|digits+|thirds-";
+        << "9 I 1/3 J" << "in: A:9 B:1/3 C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 自責点 (&J)+ | digits+ thirds-"
+        << "in: A:9 B:1/3 C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 自責点 (&J)+ | digits+ thirds-";
     QTest::newRow("zero innings")
-        << "0 I 0/3" << "|0||||投球回数|回と|||打数 (&D)-|勝 (&W)-|回 (&I)-|digits-|thirds+"
-        << "|0||||投球回数|回と|||打数 (&D)-|勝 (&W)-|回 (&I)-|digits-|thirds+";
+        << "0 I 0/3" << "in: A:0 B: C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 回 (&I)- | digits- thirds+"
+        << "in: A:0 B: C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 回 (&I)- | digits- thirds+";
 }
 
 void TestWindow::panelWhileAMessageIsOpen()
@@ -287,11 +232,10 @@ void TestWindow::panelWhileAMessageIsOpen()
     QFETCH(QString, whileOpen);
     QFETCH(QString, after);
     QStringList seen;
-    setMessageHandler([&](QWidget *, const QString &, MessageIcon, const QString &) { seen << panel(); });
-    for (const QString &token : script.split(QLatin1Char(' ')))
-        play(token);
+    setMessageHandler([&](QWidget *, const QString &, MessageIcon, const QString &) { seen << panel(*w); });
+    play(*w, script);
     QCOMPARE(seen, QStringList{whileOpen});
-    QCOMPARE(panel(), after);
+    QCOMPARE(panel(*w), after);
 }
 
 QTEST_MAIN(TestWindow)

@@ -5,7 +5,6 @@
 #include "support.h"
 
 #include <QClipboard>
-#include <QLabel>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -79,7 +78,8 @@ void TestXClipboard::keys()
     xdotool.start(QStringLiteral("xdotool"), QStringList{"key", "--clearmodifiers", "--delay", "0"} + keys.split(' '));
     QVERIFY(xdotool.waitForFinished(10000));
     QCOMPARE(xdotool.exitCode(), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(w->lblInput->text() + '|' + w->lblD->text(), entry + '|' + result, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(label(*w, "lblInput")->text() + '|' + label(*w, "lblD")->text(), entry + '|' + result,
+                              5000);
     QCOMPARE(rec->alerts, alerts);
 
     // The window answers the reader from its event loop, so it is not blocked on.
