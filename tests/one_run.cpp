@@ -57,6 +57,8 @@ int main(int argc, char *argv[])
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--sound") && i + 1 < args.size())
             action("nmuSound")->setChecked(args[++i] == QLatin1String("on"));
+        else if (args[i] == QLatin1String("--switch"))  // as a user switches Sound, through the menu
+            action("nmuSound")->trigger();
         else if (args[i] == QLatin1String("--move") && i + 2 < args.size())
             w.move(args[i + 1].toInt(), args[i + 2].toInt()), i += 2;
         else if (args[i] == QLatin1String("--version-window"))

@@ -18,8 +18,8 @@ class TestDamage : public QObject
     QString store() const { return dir() + QStringLiteral("/KAVLO.conf"); }
 
     // Starts a copy of the program; its output is what it saw at start.
-    void start(QProcess &p, const QStringList &args) const;
-    QByteArray runOnce(const QStringList &args) const;
+    void start(QProcess &p, const QStringList &args, QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel) const;
+    QByteArray runOnce(const QStringList &args, QByteArray *errors = nullptr) const;
 
 private slots:
     void init();
@@ -27,24 +27,26 @@ private slots:
     void unusableStores_data();
     void unusableStores();
     void twoCopiesClosingAtOnce();
+    void switchOfAnotherCopySurvives();
 };
 
-void TestDamage::start(QProcess &p, const QStringList &args) const
+void TestDamage::start(QProcess &p, const QStringList &args, QProcess::ProcessChannelMode channels) const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
     p.setProcessEnvironment(env);
-    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.setProcessChannelMode(channels);
     p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/one_run"), args);
 }
 
-QByteArray TestDamage::runOnce(const QStringList &args) const
+QByteArray TestDamage::runOnce(const QStringList &args, QByteArray *errors) const
 {
     QProcess p;
-    start(p, args);
-    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        return "failed: " + p.readAllStandardOutput();
-    return p.readAllStandardOutput();
+    start(p, args, errors ? QProcess::SeparateChannels : QProcess::ForwardedErrorChannel);
+    const bool ended = p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    if (errors)
+        *errors = p.readAllStandardError();
+    return ended ? p.readAllStandardOutput() : "failed";
 }
 
 void TestDamage::init()
@@ -65,16 +67,22 @@ void TestDamage::unusableStores_data()
 {
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QByteArray>("seen");
-    QTest::newRow("file unreadable") << "file unreadable" << QByteArray("sound on\nmoved no\n");
-    QTest::newRow("directory read-only") << "directory read-only" << QByteArray("sound off\nmoved yes\n");
-    QTest::newRow("a directory in place of the file") << "directory for file" << QByteArray("sound on\nmoved no\n");
-    QTest::newRow("a file in place of the directory") << "file for directory" << QByteArray("sound on\nmoved no\n");
+    QTest::addColumn<bool>("written");  // else left as it was, and the program says so
+
+    QTest::newRow("file unreadable") << "file unreadable" << QByteArray("sound on\nmoved no\n") << false;
+    // The file itself can be written, in place.
+    QTest::newRow("directory read-only") << "directory read-only" << QByteArray("sound off\nmoved yes\n") << true;
+    QTest::newRow("a directory in place of the file") << "directory for file" << QByteArray("sound on\nmoved no\n")
+                                                      << false;
+    QTest::newRow("a file in place of the directory") << "file for directory" << QByteArray("sound on\nmoved no\n")
+                                                      << false;
 }
 
 void TestDamage::unusableStores()
 {
     QFETCH(QString, damage);
     QFETCH(QByteArray, seen);
+    QFETCH(bool, written);
 
     const QByteArray old = "[Startup]\nX=30\nY=40\n\n[sound]\na=False\n";
     QFile f(store());
@@ -94,10 +102,13 @@ void TestDamage::unusableStores()
         QVERIFY(blocker.open(QIODevice::WriteOnly));
     }
 
-    // The program starts, and leaving it reports nothing and harms nothing.
+    // The program starts and ends normally, and harms nothing.
+    QByteArray errors;
     QCOMPARE(runOnce({QStringLiteral("--sound"), QStringLiteral("on"), QStringLiteral("--move"), QStringLiteral("5"),
-                      QStringLiteral("6")}),
+                      QStringLiteral("6")},
+                     &errors),
              seen);
+    QCOMPARE(errors.contains(store().toUtf8()), !written);
 
     if (damage == QLatin1String("directory for file")) {
         QVERIFY(QFileInfo(store()).isDir());
@@ -108,7 +119,7 @@ void TestDamage::unusableStores()
         QFile(store()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QFile kept(store());
         QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), old);
+        QCOMPARE(kept.readAll(), written ? QByteArray("[Startup]\nX=5\nY=6\n\n[sound]\na=False\n") : old);
     }
 }
 
@@ -137,6 +148,18 @@ void TestDamage::twoCopiesClosingAtOnce()
         QVERIFY2(QStringList({"11", "21"}).contains(saved.value("Startup/X").toString()), text);
         QVERIFY2(QStringList({"12", "22"}).contains(saved.value("Startup/Y").toString()), text);
     }
+}
+
+void TestDamage::switchOfAnotherCopySurvives()
+{
+    // Both copies start with the cues on; the first switches them off and
+    // ends, then the second, which never touched the switch, ends too.
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    QProcess first, second;
+    start(first, {QStringLiteral("--switch"), QStringLiteral("--close-at"), QString::number(now + 1500)});
+    start(second, {QStringLiteral("--close-at"), QString::number(now + 3000)});
+    QVERIFY(first.waitForFinished(30000) && second.waitForFinished(30000));
+    QCOMPARE(QSettings(store(), QSettings::IniFormat).value("sound/a").toString(), QStringLiteral("False"));
 }
 
 QTEST_GUILESS_MAIN(TestDamage)

@@ -55,8 +55,10 @@ void save(bool sound, bool soundChanged, std::optional<QPoint> position)
     QSettings s = store();
     // A folder that cannot take a new file still lets the file be written in place.
     s.setAtomicSyncRequired(false);
-    // A key left unset keeps the value the file holds when it is written.
-    if (soundChanged || !soundSwitch(s))
+    // A key left unset keeps the value the file holds when it is written;
+    // one written in another form than the program's is written anew.
+    const QString stored = s.value(SoundKey).toString();
+    if (soundChanged || (stored != QLatin1String("True") && stored != QLatin1String("False")))
         s.setValue(SoundKey, sound ? QStringLiteral("True") : QStringLiteral("False"));
     if (position) {
         s.setValue(XKey, QString::number(position->x()));
