@@ -18,8 +18,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <limits>
-
 namespace {
 
 // What each statistic shows: its key's caption before and after its first
@@ -51,11 +49,6 @@ std::optional<qint32> coordinate(const QString &text)
     bool ok = false;
     const qint32 value = text.toInt(&ok, 10);
     return ok ? std::optional<qint32>(value) : std::nullopt;
-}
-
-bool fits(qint64 value)
-{
-    return value >= std::numeric_limits<qint32>::min() && value <= std::numeric_limits<qint32>::max();
 }
 
 } // namespace
@@ -285,26 +278,19 @@ void MainWindow::readSettings()
     nmuSound->setChecked(sound.compare(QLatin1String("False"), Qt::CaseInsensitive) != 0);
 
     // Without a usable saved position the window opens where the desktop puts it.
-    if (!canPlaceWindows())
-        return;
     const std::optional<qint32> x = coordinate(readSetting(Application, QStringLiteral("Startup"), QStringLiteral("X"), QString()));
     const std::optional<qint32> y = coordinate(readSetting(Application, QStringLiteral("Startup"), QStringLiteral("Y"), QString()));
-    if (!x || !y)
-        return;
-    const QRect normal = normalRect(this);
-    if (!fits(qint64(*x) + normal.width()) || !fits(qint64(*y) + normal.height()))
-        return;
-    setNormalRect(this, QRect(QPoint(*x, *y), normal.size()));
+    restorePosition(this, x && y ? std::optional<QPoint>(QPoint(*x, *y)) : std::nullopt);
 }
 
 void MainWindow::writeSettings()
 {
     writeSoundSetting();
-    if (!canPlaceWindows())
+    const std::optional<QPoint> corner = savedPosition(this);
+    if (!corner)
         return;
-    const QRect normal = normalRect(this);
-    writeSetting(Application, QStringLiteral("Startup"), QStringLiteral("X"), QString::number(normal.left()));
-    writeSetting(Application, QStringLiteral("Startup"), QStringLiteral("Y"), QString::number(normal.top()));
+    writeSetting(Application, QStringLiteral("Startup"), QStringLiteral("X"), QString::number(corner->x()));
+    writeSetting(Application, QStringLiteral("Startup"), QStringLiteral("Y"), QString::number(corner->y()));
 }
 
 void MainWindow::writeSoundSetting()
