@@ -37,7 +37,7 @@ class Follower : public QObject
 
 public:
     Follower(QWidget *window, std::optional<QPoint> requested)
-        : QObject(window), m_window(window), m_requested(requested), m_corner(requested)
+        : QObject(window), m_window(window), m_requested(requested), m_asked(requested), m_corner(requested)
     {
         window->installEventFilter(this);
     }
@@ -78,12 +78,19 @@ private:
     void follow()
     {
         const QWindow *window = m_window->windowHandle();
-        if (window && window->isExposed() && window->windowStates() == Qt::WindowNoState)
-            m_corner = window->framePosition();
+        if (!window || !window->isExposed() || window->windowStates() != Qt::WindowNoState)
+            return;
+        m_corner = window->framePosition();
+        // At a scale factor Qt rounds the window's corner and the frame's size
+        // each on its own, so the frame's corner may come out a pixel off.
+        const QPoint off = *m_corner - m_asked.value_or(QPoint(2, 2) + *m_corner);
+        if (window->devicePixelRatio() != 1 && qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1)
+            m_corner = m_asked;
     }
 
     QWidget *m_window;
-    std::optional<QPoint> m_requested;
+    std::optional<QPoint> m_requested;  // until the window is shown
+    std::optional<QPoint> m_asked;
     std::optional<QPoint> m_corner;
 };
 
