@@ -1,12 +1,15 @@
 // Both windows at the screen density and scale this run was started with
 // (CTest runs it at 96, 120, 144 and 192 DPI, and at twice the size): the
-// client areas and fonts follow the density, and the icon is whole and sharp.
+// client areas and fonts follow the density, the icon is whole and sharp, and
+// the widest figures are shown whole.
 #include "support.h"
 
+#include "window/figuredisplay.h"
 #include "window/versiondialog.h"
 
 #include <QFontInfo>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
@@ -31,7 +34,29 @@ private slots:
     void initTestCase();
     void mainWindow();
     void versionDialog();
+    void figuresAreWhole_data();
+    void figuresAreWhole();
 };
+
+namespace {
+
+// The first and last columns of a part of an image that hold any of the
+// figures' black.
+std::pair<int, int> inkColumns(const QImage &image, const QRect &part)
+{
+    std::pair<int, int> ink{-1, -1};
+    for (int x = part.left(); x <= part.right(); ++x) {
+        for (int y = part.top(); y <= part.bottom(); ++y) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                ink = {ink.first < 0 ? x : ink.first, x};
+                break;
+            }
+        }
+    }
+    return ink;
+}
+
+} // namespace
 
 void TestScale::initTestCase()
 {
@@ -97,6 +122,53 @@ void TestScale::versionDialog()
     iconIsWholeAndSharp(v->Picture1);
     QVERIFY(!v->Picture1->geometry().intersects(v->Label1->geometry()));
     VersionDialog::closeOpen();
+}
+
+void TestScale::figuresAreWhole_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("entry") << "99999" << "";
+    QTest::newRow("打率") << "99999 D 99999 D" << "1.000";
+    QTest::newRow("勝率") << "99999 W 0 W" << "1.000";
+    QTest::newRow("防御率, the widest") << "0 I 1/3 99999 I" << "2699973.00";
+    QTest::newRow("防御率, six places") << "0 I 1/3 3704 I" << "100008.00";
+    QTest::newRow("防御率, five places") << "1 I 0/3 3000 I" << "27000.00";
+}
+
+// Each display's black, drawn in whatever size it is drawn in, is as wide as
+// the same text drawn where nothing cuts it off, and stays clear of the frame.
+void TestScale::figuresAreWhole()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, result);
+    Recorder rec;
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    run(w, keys);
+    QCOMPARE(w.lblD->text(), result);  // the text itself is left as it is
+    for (FigureDisplay *display : w.findChildren<FigureDisplay *>()) {
+        const qreal ratio = display->devicePixelRatioF();
+        const QImage shown = display->grab().toImage();
+        const QRect inside(display->contentsRect().topLeft() * ratio, display->contentsRect().size() * ratio);
+        const auto ink = inkColumns(shown, inside);
+
+        QImage whole(qCeil(display->width() * 4 * ratio), shown.height(), QImage::Format_RGB32);
+        whole.setDevicePixelRatio(ratio);
+        whole.setDotsPerMeterX(qRound(display->logicalDpiX() / 0.0254));
+        whole.setDotsPerMeterY(qRound(display->logicalDpiY() / 0.0254));
+        whole.fill(Qt::white);
+        QPainter painter(&whole);
+        painter.setFont(display->shownFont());
+        painter.drawText(QPointF(display->width(), display->fontMetrics().ascent() + 2), display->text());
+        painter.end();
+        const auto wholeInk = inkColumns(whole, whole.rect());
+
+        const QString name = display->objectName() + QLatin1Char(' ') + display->text();
+        QVERIFY2(qAbs((ink.second - ink.first) - (wholeInk.second - wholeInk.first)) <= 1, qPrintable(name));
+        QVERIFY2(display->text().isEmpty() || ink.first > inside.left(), qPrintable(name));
+    }
 }
 
 QTEST_MAIN(TestScale)

@@ -1,6 +1,7 @@
 #include "controltable.h"
 
-#include <QLabel>
+#include "figuredisplay.h"
+
 #include <QPushButton>
 #include <QStringList>
 #include <QtMath>
@@ -147,7 +148,8 @@ QHash<QString, QWidget *> createControls(const Control *table, size_t count, QWi
         if (c->kind == Kind::Button) {
             w = new QPushButton(QString::fromUtf8(c->caption), client);
         } else {
-            auto *label = new QLabel(QString::fromUtf8(c->caption), client);
+            QLabel *label = c->face != Face::Standard ? new FigureDisplay(client) : new QLabel(client);
+            label->setText(QString::fromUtf8(c->caption));
             label->setAlignment(c->align);
             if (c->face != Face::Standard || c->kind == Kind::Picture)
                 label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
