@@ -40,18 +40,13 @@ private slots:
 
 namespace {
 
-// The first and last columns of a part of an image that hold any of the
-// figures' black.
-std::pair<int, int> inkColumns(const QImage &image, const QRect &part)
+// The first and last columns of a part of an image that hold black.
+QPair<int, int> inkColumns(const QImage &image, const QRect &part)
 {
-    std::pair<int, int> ink{-1, -1};
+    QPair<int, int> ink(-1, -1);
     for (int x = part.left(); x <= part.right(); ++x) {
-        for (int y = part.top(); y <= part.bottom(); ++y) {
-            if (qGray(image.pixel(x, y)) < 128) {
-                ink = {ink.first < 0 ? x : ink.first, x};
-                break;
-            }
-        }
+        for (int y = part.top(); y <= part.bottom(); ++y)
+            ink = qGray(image.pixel(x, y)) < 128 ? qMakePair(ink.first < 0 ? x : ink.first, x) : ink;
     }
     return ink;
 }
@@ -136,8 +131,8 @@ void TestScale::figuresAreWhole_data()
     QTest::newRow("防御率, five places") << "1 I 0/3 3000 I" << "27000.00";
 }
 
-// Each display's black, drawn in whatever size it is drawn in, is as wide as
-// the same text drawn where nothing cuts it off, and stays clear of the frame.
+// On each display the figure's black is as wide as where nothing cuts it
+// off, and clear of the frame; the text itself is left as it is.
 void TestScale::figuresAreWhole()
 {
     QFETCH(QString, keys);
@@ -145,29 +140,25 @@ void TestScale::figuresAreWhole()
     Recorder rec;
     MainWindow w;
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
     run(w, keys);
-    QCOMPARE(w.lblD->text(), result);  // the text itself is left as it is
+    QCOMPARE(w.lblD->text(), result);
     for (FigureDisplay *display : w.findChildren<FigureDisplay *>()) {
         const qreal ratio = display->devicePixelRatioF();
-        const QImage shown = display->grab().toImage();
         const QRect inside(display->contentsRect().topLeft() * ratio, display->contentsRect().size() * ratio);
-        const auto ink = inkColumns(shown, inside);
-
-        QImage whole(qCeil(display->width() * 4 * ratio), shown.height(), QImage::Format_RGB32);
+        const auto shown = inkColumns(display->grab().toImage(), inside);
+        QImage whole(display->size() * 4 * ratio, QImage::Format_RGB32);
         whole.setDevicePixelRatio(ratio);
         whole.setDotsPerMeterX(qRound(display->logicalDpiX() / 0.0254));
         whole.setDotsPerMeterY(qRound(display->logicalDpiY() / 0.0254));
         whole.fill(Qt::white);
         QPainter painter(&whole);
         painter.setFont(display->shownFont());
-        painter.drawText(QPointF(display->width(), display->fontMetrics().ascent() + 2), display->text());
+        painter.drawText(QPoint(display->width(), display->height() * 2), display->text());
         painter.end();
-        const auto wholeInk = inkColumns(whole, whole.rect());
-
-        const QString name = display->objectName() + QLatin1Char(' ') + display->text();
-        QVERIFY2(qAbs((ink.second - ink.first) - (wholeInk.second - wholeInk.first)) <= 1, qPrintable(name));
-        QVERIFY2(display->text().isEmpty() || ink.first > inside.left(), qPrintable(name));
+        const auto drawn = inkColumns(whole, whole.rect());
+        const QByteArray name = display->objectName().toLatin1();
+        QVERIFY2(qAbs((shown.second - shown.first) - (drawn.second - drawn.first)) <= 1, name);
+        QVERIFY2(display->text().isEmpty() || shown.first > inside.left(), name);
     }
 }
 
