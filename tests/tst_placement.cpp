@@ -87,6 +87,7 @@ void TestPlacement::initTestCase()
     QFile::remove(QSettings(QStringLiteral("KAVLO"), QStringLiteral("KAVLO")).fileName());
     MainWindow w;
     w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));  // placed, and only then shown
     QTRY_VERIFY(frameCorner(w).x() > -99999);
     firstRunCorner = frameCorner(w);
 }

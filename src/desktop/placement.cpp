@@ -58,6 +58,9 @@ protected:
                 handle->removeEventFilter(this);
                 handle->installEventFilter(this);
                 if (m_requested) {
+                    // The native window may still have the size it was made
+                    // with; mapping it, Qt would set its whole geometry again,
+                    // and with it the inner corner.
                     handle->setGeometry(m_window->geometry());
                     handle->setFramePosition(*std::exchange(m_requested, std::nullopt));
                 }
@@ -83,9 +86,11 @@ private:
         m_corner = window->framePosition();
         // At a scale factor Qt rounds the window's corner and the frame's size
         // each on its own, so the frame's corner may come out a pixel off.
-        const QPoint off = *m_corner - m_asked.value_or(QPoint(2, 2) + *m_corner);
-        if (window->devicePixelRatio() != 1 && qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1)
-            m_corner = m_asked;
+        if (m_asked && window->devicePixelRatio() != 1) {
+            const QPoint off = *m_corner - *m_asked;
+            if (qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1)
+                m_corner = m_asked;
+        }
     }
 
     QWidget *m_window;
