@@ -1,4 +1,5 @@
 #include "identity.h"
+#include "desktop/endrequests.h"
 #include "desktop/placement.h"
 #include "window/mainwindow.h"
 
@@ -6,6 +7,8 @@
 
 int main(int argc, char *argv[])
 {
+    // A session or a terminal may ask the program to end while it is still starting.
+    catchEndRequests();
     preferPlaceableWindowSystem();
     QApplication app(argc, argv);
     // The name titles message boxes that have no title of their own. No

@@ -13,8 +13,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QPoint>
 #include <QPushButton>
 #include <QDateTime>
+#include <QDeadlineTimer>
+#include <QWindow>
 #include <QTimer>
 
 #include <linux/capability.h>
@@ -51,6 +54,7 @@ int main(int argc, char *argv[])
     std::fflush(stdout);
 
     qint64 closeAt = 0;
+    std::optional<QPoint> moveTo;
     bool versionWindow = false, message = false;
     QString ending;
     const QStringList args = QApplication::arguments();
@@ -60,7 +64,7 @@ int main(int argc, char *argv[])
         else if (args[i] == QLatin1String("--switch"))  // as a user switches Sound, through the menu
             action("nmuSound")->trigger();
         else if (args[i] == QLatin1String("--move") && i + 2 < args.size())
-            w.move(args[i + 1].toInt(), args[i + 2].toInt()), i += 2;
+            moveTo = QPoint(args[i + 1].toInt(), args[i + 2].toInt()), i += 2;
         else if (args[i] == QLatin1String("--version-window"))
             versionWindow = true;
         else if (args[i] == QLatin1String("--message"))
@@ -73,6 +77,13 @@ int main(int argc, char *argv[])
             return 2;
     }
     w.show();
+    // Moved once it is up, as a user moves it.
+    if (moveTo) {
+        QDeadlineTimer up(5000);
+        while (!w.windowHandle()->isExposed() && !up.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        w.move(*moveTo);
+    }
     auto ready = [] {
         std::printf("ready %s\n", qPrintable(QGuiApplication::platformName()));
         std::fflush(stdout);

@@ -1,11 +1,13 @@
 // Endings from outside the window, each taken by a real copy of the program:
-// the signals of a session, a shutdown and a terminal, and 終了 and SIGTERM on
-// a Wayland display alone, where the position is neither applied nor saved.
+// the signals of a session, a shutdown and a terminal, from the moment the
+// program starts, and 終了 and SIGTERM on a Wayland display alone, where the
+// position is neither applied nor saved.
 #include <QDir>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <csignal>
 
@@ -19,9 +21,11 @@ class TestEndings : public QObject
     {
         return QSettings(store(), QSettings::IniFormat).value(QLatin1String(key)).toString();
     }
-    // Starts a copy of the program on the platform or Wayland display given,
-    // with the signal ignored from the start; returns what it says up to its
-    // ready line.
+    // Readies a copy of the program for the platform or Wayland display given,
+    // with the signal ignored from the start, or all three blocked; startReady
+    // starts one_run so, and returns what it says up to its ready line.
+    void prepare(QProcess &program, const QString &platform, const QString &waylandDisplay, int ignored,
+                 bool blocked = false);
     QByteArray startReady(QProcess &program, const QStringList &args, const QString &platform,
                           const QString &waylandDisplay = QString(), int ignored = 0);
     void end(QProcess &program, int signal);
@@ -32,12 +36,14 @@ private slots:
     void signalsEndAsTheCloseBoxDoes_data();
     void signalsEndAsTheCloseBoxDoes();
     void ignoredHangUpsStayIgnored();
+    void signalsWhileStarting_data();
+    void signalsWhileStarting();
     void nativeWayland_data();
     void nativeWayland();
 };
 
-QByteArray TestEndings::startReady(QProcess &program, const QStringList &args, const QString &platform,
-                                   const QString &waylandDisplay, int ignored)
+void TestEndings::prepare(QProcess &program, const QString &platform, const QString &waylandDisplay, int ignored,
+                          bool blocked)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
@@ -53,10 +59,22 @@ QByteArray TestEndings::startReady(QProcess &program, const QStringList &args, c
     program.setProcessEnvironment(env);
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // Whatever the test runner ignores would stay ignored in the program.
-    program.setChildProcessModifier([ignored] {
-        for (int s : {SIGTERM, SIGHUP, SIGINT})
+    program.setChildProcessModifier([ignored, blocked] {
+        sigset_t three;
+        sigemptyset(&three);
+        for (int s : {SIGTERM, SIGHUP, SIGINT}) {
             std::signal(s, s == ignored ? SIG_IGN : SIG_DFL);
+            sigaddset(&three, s);
+        }
+        if (blocked)
+            sigprocmask(SIG_BLOCK, &three, nullptr);
     });
+}
+
+QByteArray TestEndings::startReady(QProcess &program, const QStringList &args, const QString &platform,
+                                   const QString &waylandDisplay, int ignored)
+{
+    prepare(program, platform, waylandDisplay, ignored);
     program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/one_run"), args);
     QByteArray said;
     while (program.waitForReadyRead(20000)) {
@@ -119,6 +137,32 @@ void TestEndings::ignoredHangUpsStayIgnored()
     QVERIFY(!QFile::exists(store()));
     end(program, SIGTERM);
     QCOMPARE(stored("sound/a"), QStringLiteral("False"));
+}
+
+void TestEndings::signalsWhileStarting_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<int>("after");  // milliseconds
+    QTest::newRow("SIGTERM at once") << SIGTERM << 0;
+    QTest::newRow("SIGTERM after 20 ms") << SIGTERM << 20;
+    QTest::newRow("SIGHUP after 50 ms") << SIGHUP << 50;
+    QTest::newRow("SIGINT after 100 ms") << SIGINT << 100;
+}
+
+// The program itself, asked to end while it is still loading, building its
+// window or showing it. Before its first line no program can take a signal:
+// here one sent that early waits, blocked, and is taken at that line.
+void TestEndings::signalsWhileStarting()
+{
+    QFETCH(int, signal);
+    QFETCH(int, after);
+    QProcess program;
+    prepare(program, QStringLiteral("offscreen"), QString(), 0, true);
+    program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/kavlo"));
+    QVERIFY(program.waitForStarted());
+    QThread::msleep(after);
+    end(program, signal);
+    QCOMPARE(stored("sound/a"), QStringLiteral("True"));  // saved on the way out
 }
 
 void TestEndings::nativeWayland_data()

@@ -149,13 +149,21 @@ void TestPanel::accessibleNames()
 
 void TestPanel::tabWalksTheKeys()
 {
+    QLabel *icon = label(*w, "Picture1");
+    const QImage unfocusedIcon = icon->grab().toImage();
+    QImage focusedIcon;
     QStringList walked;
     for (int i = 0; i < 17; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         walked << QApplication::focusWidget()->objectName();
+        if (QApplication::focusWidget() == icon)
+            focusedIcon = icon->grab().toImage();
     }
     QCOMPARE(walked, QStringList({"cmd2", "cmd3", "cmd4", "cmd5", "cmd6", "cmd7", "cmd8", "cmd9", "cmd0", "cmdCan",
                                   "cmdSyoritu", "cmdDaritu", "comJiseki", "cmdAC", "Picture1", "cmd1", "cmd2"}));
+    // The icon box shows that it has the focus, and only then.
+    QVERIFY(focusedIcon != unfocusedIcon);
+    QCOMPARE(icon->grab().toImage(), unfocusedIcon);
 }
 
 void TestPanel::cuePathIsBesideTheProgram()

@@ -1,11 +1,16 @@
 // Both windows at the screen density and scale this run was started with
 // (CTest runs it at 96, 120, 144 and 192 DPI, and at twice the size): the
-// client areas and fonts follow the density, and the icon is whole and sharp.
+// client areas and fonts follow the density, the icon is whole and sharp, and
+// the widest figures are shown whole.
 #include "support.h"
 
+#include "window/figuredisplay.h"
 #include "window/versiondialog.h"
 
 #include <QFontInfo>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
 #include <QStyle>
 #include <QTest>
 
@@ -29,7 +34,24 @@ private slots:
     void initTestCase();
     void mainWindow();
     void versionDialog();
+    void figuresAreWhole_data();
+    void figuresAreWhole();
 };
+
+namespace {
+
+// The first and last columns of a part of an image that hold black.
+QPair<int, int> inkColumns(const QImage &image, const QRect &part)
+{
+    QPair<int, int> ink(-1, -1);
+    for (int x = part.left(); x <= part.right(); ++x) {
+        for (int y = part.top(); y <= part.bottom(); ++y)
+            ink = qGray(image.pixel(x, y)) < 128 ? qMakePair(ink.first < 0 ? x : ink.first, x) : ink;
+    }
+    return ink;
+}
+
+} // namespace
 
 void TestScale::initTestCase()
 {
@@ -95,6 +117,49 @@ void TestScale::versionDialog()
     iconIsWholeAndSharp(label(*v, "Picture1"));
     QVERIFY(!label(*v, "Picture1")->geometry().intersects(label(*v, "Label1")->geometry()));
     VersionDialog::closeOpen();
+}
+
+void TestScale::figuresAreWhole_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("entry") << "99999" << "";
+    QTest::newRow("打率") << "99999 D 99999 D" << "1.000";
+    QTest::newRow("勝率") << "99999 W 0 W" << "1.000";
+    QTest::newRow("防御率, the widest") << "0 I 1/3 99999 I" << "2699973.00";
+    QTest::newRow("防御率, six places") << "0 I 1/3 3704 I" << "100008.00";
+    QTest::newRow("防御率, five places") << "1 I 0/3 3000 I" << "27000.00";
+}
+
+// On each display the figure's black is as wide as where nothing cuts it
+// off, and clear of the frame; the text itself is left as it is.
+void TestScale::figuresAreWhole()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, result);
+    Recorder rec;
+    MainWindow w;
+    w.show();
+    play(w, keys);
+    QCOMPARE(label(w, "lblD")->text(), result);
+    for (FigureDisplay *display : w.findChildren<FigureDisplay *>()) {
+        const qreal ratio = display->devicePixelRatioF();
+        const QRect inside(display->contentsRect().topLeft() * ratio, display->contentsRect().size() * ratio);
+        const auto shown = inkColumns(display->grab().toImage(), inside);
+        QImage whole(display->size() * 4 * ratio, QImage::Format_RGB32);
+        whole.setDevicePixelRatio(ratio);
+        whole.setDotsPerMeterX(qRound(display->logicalDpiX() / 0.0254));
+        whole.setDotsPerMeterY(qRound(display->logicalDpiY() / 0.0254));
+        whole.fill(Qt::white);
+        QPainter painter(&whole);
+        painter.setFont(display->shownFont());
+        painter.drawText(QPoint(display->width(), display->height() * 2), display->text());
+        painter.end();
+        const auto drawn = inkColumns(whole, whole.rect());
+        const QByteArray name = display->objectName().toLatin1();
+        QVERIFY2(qAbs((shown.second - shown.first) - (drawn.second - drawn.first)) <= 1, name);
+        QVERIFY2(display->text().isEmpty() || shown.first > inside.left(), name);
+    }
 }
 
 QTEST_MAIN(TestScale)

@@ -5,8 +5,8 @@
 #include <QPointer>
 #include <QSocketNotifier>
 
-#include <csignal>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <iterator>
 #include <sys/socket.h>
@@ -32,6 +32,47 @@ void signalled(int)
     errno = savedErrno;
 }
 
+// The handlers, once installed, the dispositions they replaced and the
+// signals they took.
+bool catching = false;
+struct sigaction previous[std::size(endSignals)];
+sigset_t taken;
+
+bool startCatching()
+{
+    if (catching)
+        return true;
+    if (wakeUp[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, wakeUp) != 0) {
+        qWarning("Cannot watch for signals to end: %s", std::strerror(errno));
+        return false;
+    }
+    struct sigaction action = {};
+    action.sa_handler = signalled;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    // A signal ignored from the start stays ignored: nohup ignores hang-ups
+    // for the program it starts, and the shell interrupts for a background one.
+    sigemptyset(&taken);
+    for (size_t i = 0; i < std::size(endSignals); ++i) {
+        ::sigaction(endSignals[i], nullptr, &previous[i]);
+        if (previous[i].sa_handler != SIG_IGN) {
+            ::sigaction(endSignals[i], &action, nullptr);
+            sigaddset(&taken, endSignals[i]);
+        }
+    }
+    catching = true;
+    return true;
+}
+
+void stopCatching()
+{
+    if (!catching)
+        return;
+    for (size_t i = 0; i < std::size(endSignals); ++i)
+        ::sigaction(endSignals[i], &previous[i], nullptr);
+    catching = false;
+}
+
 class Listener : public QObject
 {
 public:
@@ -39,62 +80,34 @@ public:
     ~Listener() override;
 
 private:
-    static void startListening();
-    static void stopListening();
     static void wokenUp();
 
     std::function<void()> m_requested;
 
     static inline QList<Listener *> listeners;
     static inline QSocketNotifier *notifier = nullptr;
-    static inline struct sigaction previous[std::size(endSignals)];
 };
 
 Listener::Listener(QObject *owner, std::function<void()> requested)
     : QObject(owner), m_requested(std::move(requested))
 {
-    if (listeners.isEmpty())
-        startListening();
+    // A request that came before anyone listened is still in the socket, and
+    // wakes the notifier as soon as the event loop runs.
+    if (listeners.isEmpty() && startCatching()) {
+        notifier = new QSocketNotifier(wakeUp[1], QSocketNotifier::Read);
+        QObject::connect(notifier, &QSocketNotifier::activated, notifier, &Listener::wokenUp);
+    }
     listeners.append(this);
 }
 
 Listener::~Listener()
 {
     listeners.removeOne(this);
-    if (listeners.isEmpty())
-        stopListening();
-}
-
-void Listener::startListening()
-{
-    if (wakeUp[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, wakeUp) != 0) {
-        qWarning("Cannot watch for signals to end: %s", std::strerror(errno));
-        return;
+    if (listeners.isEmpty()) {
+        stopCatching();
+        delete notifier;
+        notifier = nullptr;
     }
-    notifier = new QSocketNotifier(wakeUp[1], QSocketNotifier::Read);
-    QObject::connect(notifier, &QSocketNotifier::activated, notifier, &Listener::wokenUp);
-
-    struct sigaction action = {};
-    action.sa_handler = signalled;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    // A signal ignored from the start stays ignored: nohup ignores hang-ups
-    // for the program it starts, and the shell interrupts for a background one.
-    for (size_t i = 0; i < std::size(endSignals); ++i) {
-        ::sigaction(endSignals[i], nullptr, &previous[i]);
-        if (previous[i].sa_handler != SIG_IGN)
-            ::sigaction(endSignals[i], &action, nullptr);
-    }
-}
-
-void Listener::stopListening()
-{
-    if (!notifier)
-        return;
-    for (size_t i = 0; i < std::size(endSignals); ++i)
-        ::sigaction(endSignals[i], &previous[i], nullptr);
-    delete notifier;
-    notifier = nullptr;
 }
 
 void Listener::wokenUp()
@@ -113,6 +126,14 @@ void Listener::wokenUp()
 }
 
 } // namespace
+
+void catchEndRequests()
+{
+    // One that came while they were blocked, before the program could take
+    // it, is taken now.
+    if (startCatching())
+        ::sigprocmask(SIG_UNBLOCK, &taken, nullptr);
+}
 
 void onEndRequest(QObject *owner, std::function<void()> requested)
 {

@@ -7,6 +7,11 @@
 
 class QObject;
 
+// Called first thing in main(): from then on those signals no longer end the
+// program on the spot, and one that comes before anything listens waits for
+// the first owner.
+void catchEndRequests();
+
 // While owner lives, those signals no longer end the program on the spot:
 // each calls requested from the event loop instead, once the signal handler
 // has returned, so that the program can save and end in its own way. When

@@ -1,8 +1,10 @@
-// Where a top-level window stands: the top-left corner of its frame in its
-// normal (restored) state, in pixels.
+// Where a top-level window stands: the top-left corner of its frame, as the
+// window manager draws it, in the window's normal (restored) state, in pixels.
 #pragma once
 
-#include <QRect>
+#include <QPoint>
+
+#include <optional>
 
 class QWidget;
 
@@ -15,5 +17,16 @@ bool canPlaceWindows();
 // so that the saved window position works.
 void preferPlaceableWindowSystem();
 
-QRect normalRect(const QWidget *window);
-void setNormalRect(QWidget *window, const QRect &rect);
+// Called once as the window is built, before it is first shown. The window
+// opens with its frame's corner at frameTopLeft; with no corner, or one that
+// would leave the window touching no screen at all or reaching beyond 32-bit
+// coordinates, it opens where the window system puts it. From then on the
+// window's corner is followed for savedPosition.
+void restorePosition(QWidget *window, std::optional<QPoint> frameTopLeft);
+
+// The corner to save: the frame's, in the normal state, as the window system
+// last placed it; while the window is minimised or maximised, the corner it
+// had before. Nothing where windows cannot be placed, or for a window that
+// restorePosition was not given a corner for and that the window system has
+// not placed yet.
+std::optional<QPoint> savedPosition(const QWidget *window);

@@ -1,5 +1,7 @@
 #include "accessibility.h"
 
+#include "figuredisplay.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeySequence>
@@ -17,7 +19,7 @@ namespace {
 class DisplayInterface : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
-    explicit DisplayInterface(QLabel *display) : QAccessibleWidget(display, QAccessible::StaticText) {}
+    explicit DisplayInterface(FigureDisplay *display) : QAccessibleWidget(display, QAccessible::StaticText) {}
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
@@ -45,11 +47,11 @@ public:
         const QString s = shown();
         if (offset < 0 || offset >= s.size())
             return QRect();
-        const QFontMetrics metrics = label()->fontMetrics();
-        const QRect line = lineRect();
+        const QFontMetrics metrics(display()->shownFont(), display());
+        const QRect line = display()->textRect();
         const QRect r(line.left() + metrics.horizontalAdvance(s.left(offset)), line.top(),
                       metrics.horizontalAdvance(s.at(offset)), line.height());
-        return QRect(label()->mapToGlobal(r.topLeft()), r.size());
+        return QRect(display()->mapToGlobal(r.topLeft()), r.size());
     }
 
     int offsetAtPoint(const QPoint &point) const override
@@ -77,27 +79,8 @@ public:
     }
 
 private:
-    QLabel *label() const { return static_cast<QLabel *>(widget()); }
-    QString shown() const { return label()->text(); }
-
-    // Where QLabel draws its one line of plain text: within the frame and
-    // margin, and on a framed label without an indent of its own, half an
-    // "x" in from each edge it is aligned to.
-    QRect lineRect() const
-    {
-        const QLabel *l = label();
-        const int margin = l->margin();
-        QRect r = l->contentsRect().adjusted(margin, margin, -margin, -margin);
-        int indent = l->indent();
-        if (indent < 0 && l->frameWidth() > 0)
-            indent = l->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - margin;
-        if (indent > 0) {
-            const Qt::Alignment align = QStyle::visualAlignment(l->layoutDirection(), l->alignment());
-            r.adjust(align & Qt::AlignLeft ? indent : 0, align & Qt::AlignTop ? indent : 0,
-                     align & Qt::AlignRight ? -indent : 0, align & Qt::AlignBottom ? -indent : 0);
-        }
-        return l->style()->itemTextRect(l->fontMetrics(), r, int(l->alignment()), l->isEnabled(), shown());
-    }
+    FigureDisplay *display() const { return static_cast<FigureDisplay *>(widget()); }
+    QString shown() const { return display()->text(); }
 };
 
 // A key that a function key works as well, which Qt's interface for push
@@ -165,7 +148,8 @@ namespace Accessibility {
 void describeDisplay(QLabel *caption, QLabel *display)
 {
     caption->setBuddy(display);
-    replaceInterface(new DisplayInterface(display));
+    if (auto *figures = qobject_cast<FigureDisplay *>(display))
+        replaceInterface(new DisplayInterface(figures));
 }
 
 void describeFunctionKey(QPushButton *key, const QKeySequence &functionKey)

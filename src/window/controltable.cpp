@@ -1,9 +1,13 @@
 #include "controltable.h"
 
+#include "figuredisplay.h"
+
 #include <QLabel>
 #include <QMap>
 #include <QPushButton>
 #include <QStringList>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QtMath>
 
 namespace ControlTable {
@@ -33,6 +37,28 @@ QPixmap pictureIcon(qreal devicePixelRatio)
     icon.setDevicePixelRatio(devicePixelRatio);
     return icon;
 }
+
+// The icon box takes the focus in its turn, and shows it with the style's
+// focus frame over the whole box: the icon fills all within its border.
+class PictureBox : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QLabel::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QStylePainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect();
+        option.backgroundColor = palette().color(backgroundRole());
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    }
+};
 
 constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignTop;
 constexpr Qt::Alignment Centre = Qt::AlignHCenter | Qt::AlignTop;
@@ -145,7 +171,10 @@ QHash<QString, QWidget *> createControls(const Control *table, size_t count, QWi
         if (c->kind == Kind::Button) {
             w = new QPushButton(QString::fromUtf8(c->caption), client);
         } else {
-            auto *label = new QLabel(QString::fromUtf8(c->caption), client);
+            QLabel *label = c->kind == Kind::Picture  ? new PictureBox(client)
+                            : c->face != Face::Standard ? new FigureDisplay(client)
+                                                        : new QLabel(client);
+            label->setText(QString::fromUtf8(c->caption));
             label->setAlignment(c->align);
             if (c->face != Face::Standard || c->kind == Kind::Picture)
                 label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);

@@ -21,18 +21,11 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <limits>
-
 namespace {
 
 QString textOf(const char *text)
 {
     return text ? QString::fromUtf8(text) : QString();
-}
-
-bool fits(qint64 value)
-{
-    return value >= std::numeric_limits<qint32>::min() && value <= std::numeric_limits<qint32>::max();
 }
 
 } // namespace
@@ -248,19 +241,12 @@ void MainWindow::readSettings()
     m_soundAction->setChecked(saved.sound);
 
     // Without a usable saved position the window opens where the desktop puts it.
-    if (!saved.position || !canPlaceWindows())
-        return;
-    const QRect normal = normalRect(this);
-    const QPoint at = *saved.position;
-    if (!fits(qint64(at.x()) + normal.width()) || !fits(qint64(at.y()) + normal.height()))
-        return;
-    setNormalRect(this, QRect(at, normal.size()));
+    restorePosition(this, saved.position);
 }
 
 void MainWindow::writeSettings()
 {
-    Settings::save(m_soundAction->isChecked(), m_soundSwitched,
-                   canPlaceWindows() ? std::optional<QPoint>(normalRect(this).topLeft()) : std::nullopt);
+    Settings::save(m_soundAction->isChecked(), m_soundSwitched, savedPosition(this));
 }
 
 void MainWindow::soundSwitched()
