@@ -5,6 +5,8 @@
 namespace {
 
 constexpr int ColumnCount = 8;
+// The figures, the thirds and the result; the other columns name them.
+const QList<int> figureColumns = {2, 4, 6, 7};
 
 } // namespace
 
@@ -55,7 +57,14 @@ int History::columnCount(const QModelIndex &parent) const
 
 QVariant History::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return QVariant();
-    return m_entries.at(index.row()).columns().at(index.column());
+    if (role == Qt::DisplayRole)
+        return m_entries.at(index.row()).columns().at(index.column());
+    // Figures and results line up on their last digits; names on their first letters.
+    if (role == Qt::TextAlignmentRole) {
+        const Qt::Alignment side = figureColumns.contains(index.column()) ? Qt::AlignRight : Qt::AlignLeft;
+        return QVariant::fromValue(side | Qt::AlignVCenter);
+    }
+    return QVariant();
 }
