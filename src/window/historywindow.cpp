@@ -1,5 +1,6 @@
 #include "historywindow.h"
 
+#include "accessibility.h"
 #include "controltable.h"
 #include "core/history.h"
 #include "desktop/placement.h"
@@ -43,6 +44,7 @@ HistoryWindow::HistoryWindow(History *history)
     : QWidget(nullptr, Qt::Window), m_history(history), m_list(new QTreeView(this))
 {
     setObjectName(QStringLiteral("History"));
+    Accessibility::describeWindow(this);
     setWindowTitle(QStringLiteral("計算履歴"));
     setWindowIcon(ControlTable::applicationIcon());
     setAttribute(Qt::WA_DeleteOnClose);
