@@ -1,13 +1,14 @@
 // One run of the program for the tests of stores and endings:
-//   one_run [--sound on|off] [--move X Y] [--version-window] [--message]
-//           [--close-at MS_SINCE_EPOCH | --exit | --wait]
+//   one_run [--sound on|off] [--move X Y] [--version-window] [--history-window] [--message]
+//           [--close-at MS_SINCE_EPOCH | --exit | --ctrl-q | --wait]
 // prints the Sound switch and whether a saved position was applied, as the
 // window opened. It then sets the switch (which saves nothing by itself),
 // moves the window, shows it and opens the version window. At the end it
 // closes the window (at the given wall-clock time, or at once), or chooses
 // 終了 (--exit), or waits to be ended from outside (--wait), with a message
 // box open (--message) or not. With --exit and --wait it prints "ready" and
-// the Qt platform's name once the window and any box are open.
+// the Qt platform's name once the window and any box are open. --ctrl-q is
+// --exit through its key; --history-window opens that window as well.
 // It runs as an ordinary user would even under root, so that permissions bind.
 #include "window/mainwindow.h"
 
@@ -18,6 +19,7 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QWindow>
+#include <QKeyEvent>
 #include <QTimer>
 
 #include <linux/capability.h>
@@ -55,7 +57,7 @@ int main(int argc, char *argv[])
 
     qint64 closeAt = 0;
     std::optional<QPoint> moveTo;
-    bool versionWindow = false, message = false;
+    bool versionWindow = false, historyWindow = false, message = false;
     QString ending;
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
@@ -67,11 +69,14 @@ int main(int argc, char *argv[])
             moveTo = QPoint(args[i + 1].toInt(), args[i + 2].toInt()), i += 2;
         else if (args[i] == QLatin1String("--version-window"))
             versionWindow = true;
+        else if (args[i] == QLatin1String("--history-window"))
+            historyWindow = true;
         else if (args[i] == QLatin1String("--message"))
             message = true;
         else if (args[i] == QLatin1String("--close-at") && i + 1 < args.size())
             closeAt = args[++i].toLongLong();
-        else if (args[i] == QLatin1String("--exit") || args[i] == QLatin1String("--wait"))
+        else if (args[i] == QLatin1String("--exit") || args[i] == QLatin1String("--ctrl-q")
+                 || args[i] == QLatin1String("--wait"))
             ending = args[i];
         else
             return 2;
@@ -91,11 +96,17 @@ int main(int argc, char *argv[])
     QTimer::singleShot(int(qMax<qint64>(0, closeAt - QDateTime::currentMSecsSinceEpoch())), &w, [&] {
         if (versionWindow)
             action("nmuVer")->trigger();
+        if (historyWindow)
+            action("nmuHistory")->trigger();
         if (ending.isEmpty()) {
             w.close();
         } else if (ending == QLatin1String("--exit")) {
             ready();
             action("nmuExit")->trigger();
+        } else if (ending == QLatin1String("--ctrl-q")) {
+            ready();
+            QKeyEvent ctrlQ(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier);
+            QApplication::sendEvent(w.focusWidget(), &ctrlQ);
         } else if (message) {
             // 打数 with nothing keyed is refused in a modal box, whose own event loop says ready.
             QTimer::singleShot(0, &w, ready);

@@ -1,7 +1,10 @@
 // Makes a screenshot for the README: the window after an earned-run average,
-// in a light or a dark colour scheme.
-//   screenshot light|dark FILE.png
+// in a light or a dark colour scheme, or the history window after three
+// statistics.
+//   screenshot light|dark|history FILE.png
 #include "support.h"
+
+#include "window/historywindow.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -16,6 +19,11 @@ int main(int argc, char *argv[])
     QApplication::setPalette(qstrcmp(argv[1], "dark") == 0 ? darkScheme() : QApplication::style()->standardPalette());
     MainWindow w;
     w.show();
+    if (qstrcmp(argv[1], "history") == 0) {
+        play(w, QStringLiteral("10 D 3 D AC 180 I 1/3 50 I AC 12 W 5 W"));
+        w.historyChosen();
+        return HistoryWindow::instance()->grab().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    }
     play(w, QStringLiteral("180 I 1/3 50 I"));
     return w.grab().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #include "script.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -36,6 +37,9 @@ void parseToken(const QString &token, QList<Action> &actions)
     static const QRegularExpression number(QStringLiteral("^[0-9]+$")), thirds(QStringLiteral("^([0-2])/3$")),
         digitKey(QStringLiteral("^(KP|FW)([0-9])$")), alt(QStringLiteral("^A-([A-Z])$")),
         function(QStringLiteral("^(S-|C-)?F([0-9]+)$"));
+    static const QHash<QString, Qt::Key> named = {{"BS", Qt::Key_Backspace}, {"DEL", Qt::Key_Delete},
+                                                  {"ESC", Qt::Key_Escape},    {"RET", Qt::Key_Return},
+                                                  {"ENT", Qt::Key_Enter}};
     QRegularExpressionMatch m;
     if (number.match(token).hasMatch()) {
         for (QChar c : token)
@@ -56,8 +60,8 @@ void parseToken(const QString &token, QList<Action> &actions)
             actions << typed(QTest::asciiToKey(c.toLatin1()), {}, QString(c));
     } else if (token.startsWith(QLatin1Char('@'))) {
         actions << Action{Action::Focus, Key::Digit, 0, nullptr, Qt::Key_unknown, token.mid(1), {}};
-    } else if (token == QLatin1String("BS")) {
-        actions << typed(Qt::Key_Backspace);
+    } else if (named.contains(token)) {
+        actions << typed(named.value(token), token == QLatin1String("ENT") ? Qt::KeypadModifier : Qt::NoModifier);
     } else if ((m = digitKey.match(token)).hasMatch()) {
         const int digit = m.captured(2).toInt();
         actions << (m.captured(1) == QLatin1String("KP") ? typed(Qt::Key(Qt::Key_0 + digit), Qt::KeypadModifier)

@@ -10,6 +10,7 @@
 //   F5 F6 F7       typed function keys; S-F7, C-F7 with Shift or Ctrl
 //   A-X            Alt with a letter
 //   KP5 FW5 BS     a keypad digit, a full-width digit, Backspace
+//   DEL ESC RET    Delete, Escape, Return; ENT the keypad's Enter
 //   @name          moves the focus to the control of that object name
 #pragma once
 

@@ -11,8 +11,13 @@ namespace {
 Outcome perform(Calculator &c, const Script::Action &a)
 {
     using Key = Script::Action::Key;
+    // Of the keyboard, Backspace takes back a digit; Enter and Return press the statistic key offered.
+    if (a.kind == Script::Action::Type && a.code == Qt::Key_Backspace)
+        return c.removeLastDigit();
+    if (a.kind == Script::Action::Type && (a.code == Qt::Key_Return || a.code == Qt::Key_Enter))
+        return c.offeredStatistic() ? c.pressStatistic(*c.offeredStatistic()) : Outcome();
     if (a.kind != Script::Action::Click && a.kind != Script::Action::Press)
-        qFatal("the calculator has only keys");
+        qFatal("the calculator has only keys, Backspace and Enter");
     switch (a.key) {
     case Key::Digit:
         return c.enterDigit(a.number);
@@ -98,6 +103,14 @@ void TestCalculator::entry_data()
     QTest::newRow("after the result") << "10 D 3 D 123456" << "12345"
                                       << QStringList{"d", "d", "f", "d", "f", "d", "d", "d", "d", "d"};
     QTest::newRow("C after the result") << "10 D 3 D 42 C" << "" << QStringList{"d", "d", "f", "d", "f", "d", "d"};
+    // Backspace takes back a digit silently, wherever a digit would go in.
+    QTest::newRow("Backspace") << "123 BS" << "12" << QStringList(3, "d");
+    QTest::newRow("Backspace to nothing and on") << "12 BS BS BS 3" << "3" << QStringList(3, "d");
+    QTest::newRow("Backspace, then a sixth digit") << "12345 BS 67" << "12346" << QStringList(6, "d");
+    QTest::newRow("Backspace awaiting thirds") << "9 I BS" << "" << QStringList{"d", "f"};
+    QTest::newRow("Backspace awaiting hits") << "10 D 34 BS" << "3" << QStringList{"d", "d", "f", "d", "d"};
+    QTest::newRow("Backspace after the result") << "10 D 3 D 42 BS" << "4"
+                                                << QStringList{"d", "d", "f", "d", "f", "d", "d"};
 }
 
 void TestCalculator::entry()
@@ -163,6 +176,16 @@ void TestCalculator::steps_data()
         {"9 I 1/3 5 2/3", "earnedRunAverage AwaitingSecondFigure|5|9|1/3||", {}},
         {"9 I 9", "earnedRunAverage AwaitingThirds||9|||", {}},
         {"9 I D", "earnedRunAverage AwaitingThirds||9|||", {}},
+        // Enter presses the statistic key that takes the second figure, and nothing else.
+        {"10 RET", "Ready|10||||", {}},
+        {"10 D 3 RET", "battingAverage Done||10||3|0.300", {"f"}},
+        {"10 D RET", "battingAverage AwaitingSecondFigure||10|||", {EnterNumber}},
+        {"3 D 4 RET", "battingAverage AwaitingSecondFigure||3|||", {HitsOverAtBats}},
+        {"00 D 0 RET", "Ready|||||", {"refused: ０打数０安打は打率000です。"}},
+        {"3 W 1 ENT", "winningPercentage Done||3||1|0.750", {"f"}},
+        {"9 I RET", "earnedRunAverage AwaitingThirds||9|||", {}},
+        {"9 I 1/3 2 ENT", "earnedRunAverage Done||9|1/3|2|1.93", {"f"}},
+        {"10 D 3 D 4 RET", "battingAverage Done|4|10||3|0.300", {}},
     };
     for (const auto &r : rows)
         QTest::newRow(r.script) << QString::fromLatin1(r.script) << QString::fromUtf8(r.state) << r.asked;
@@ -219,17 +242,18 @@ void TestCalculator::results()
 void TestCalculator::keysOffered_data()
 {
     QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("offered");  // digit keys, thirds, then each statistic key by its first access letter
+    // Digit keys, thirds, each statistic key by its first access letter, then the one Enter presses.
+    QTest::addColumn<QString>("offered");
 
     QTest::newRow("Ready") << "" << "digits D W I";
     QTest::newRow("Ready with an entry") << "12" << "digits D W I";
-    QTest::newRow("awaiting hits") << "10 D" << "digits D";
+    QTest::newRow("awaiting hits") << "10 D" << "digits D Enter:D";
     QTest::newRow("batting done") << "10 D 3 D" << "";
-    QTest::newRow("awaiting losses") << "3 W" << "digits W";
+    QTest::newRow("awaiting losses") << "3 W" << "digits W Enter:W";
     QTest::newRow("winning done") << "3 W 1 W" << "";
     QTest::newRow("awaiting thirds") << "9 I" << "thirds";
     QTest::newRow("zero innings refused") << "0 I 0/3" << "thirds";
-    QTest::newRow("awaiting earned runs") << "9 I 1/3" << "digits I";
+    QTest::newRow("awaiting earned runs") << "9 I 1/3" << "digits I Enter:I";
     QTest::newRow("ERA done") << "9 I 1/3 2 I" << "";
     QTest::newRow("back to Ready after 0 and 0") << "0 W 0 W" << "digits D W I";
 }
@@ -249,6 +273,8 @@ void TestCalculator::keysOffered()
         if (c.takesStatistic(s))
             keys << Script::accessLetter(s.firstKey);
     }
+    if (const Statistic *s = c.offeredStatistic())
+        keys << QStringLiteral("Enter:") + Script::accessLetter(s->firstKey);
     QCOMPARE(keys.join(QLatin1Char(' ')), offered);
 }
 

@@ -112,6 +112,9 @@ void TestClipboard::copyKey()
     const qsizetype cues = rec->cues.size();
     pressCopy();
     QCOMPARE(clipboard()->text(), copied);
+    clipboard()->setText(Before);
+    QTest::keyClick(focused(), Qt::Key_Insert, Qt::ControlModifier);  // the other copy key
+    QCOMPARE(clipboard()->text(), copied);
     QCOMPARE(panel(*w, Detail::Full), shown);
     QCOMPARE(rec->cues.size(), cues);
     QCOMPARE(rec->alerts, 0);

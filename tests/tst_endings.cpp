@@ -108,6 +108,7 @@ void TestEndings::signalsEndAsTheCloseBoxDoes_data()
     QTest::newRow("SIGINT") << SIGINT << QStringList();
     QTest::newRow("SIGTERM with a message box open") << SIGTERM << QStringList({"--message"});
     QTest::newRow("SIGHUP with the version window open") << SIGHUP << QStringList({"--version-window"});
+    QTest::newRow("SIGINT with the history window open") << SIGINT << QStringList({"--history-window"});
 }
 
 void TestEndings::signalsEndAsTheCloseBoxDoes()
@@ -167,8 +168,9 @@ void TestEndings::signalsWhileStarting()
 
 void TestEndings::nativeWayland_data()
 {
-    QTest::addColumn<QString>("ending");
+    QTest::addColumn<QString>("ending");  // with any window to open first
     QTest::newRow("終了") << "--exit";
+    QTest::newRow("Ctrl+Q with the history window open") << "--history-window --ctrl-q";
     QTest::newRow("SIGTERM") << "--wait";
 }
 
@@ -189,7 +191,8 @@ void TestEndings::nativeWayland()
     file.close();
 
     QProcess program;
-    QCOMPARE(startReady(program, {"--sound", "off", "--move", "5", "6", ending}, QString(), display),
+    const QStringList args = QStringList{"--sound", "off", "--move", "5", "6"} + ending.split(' ');
+    QCOMPARE(startReady(program, args, QString(), display),
              QByteArray("sound on\nmoved no\nready wayland\n"));
     if (ending == QLatin1String("--wait")) {
         end(program, SIGTERM);

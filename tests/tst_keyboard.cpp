@@ -43,7 +43,7 @@ void TestKeyboard::keyTable_data()
     } rows[] = {
         {"six typed digits", "", "t:123456", "in:12345 A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-", 5, 0, 0},
         {"keypad digits", "", "KP0 KP7", "in:07 A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-", 2, 0, 0},
-        {"letters, Backspace, full width", "12", "t:a BS FW5 t:-+", "in:12 A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-", 2, 0, 0},
+        {"letters, Backspace, full width", "12", "t:a BS FW5 t:-+", "in:1 A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-", 2, 0, 0},
         {"function keys in Ready", "", "F5 F6 F7 S-F7", ready, 0, 0, 0},
         {"digit while thirds awaited", "9 I", "t:5", thirds, 1, 1, 0},
         {"F6 sets 1/3", "9 I", "F6", "in: A:9 B:1/3 C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 自責点 (&J)+ | digits+ thirds-", 1, 2, 0},
@@ -64,6 +64,18 @@ void TestKeyboard::keyTable_data()
         {"Alt+A while thirds awaited", "9 I", "t:5 A-A", ready, 1, 1, 0},
         {"Alt+C while thirds awaited", "9 I", "A-C", thirds, 1, 1, 0},
         {"empty entry by keyboard", "", "A-D", ready, 0, 0, 1},
+        // Delete is C, Escape AC; Enter presses the statistic key offered, if one alone.
+        {"Delete and Enter in Ready", "12", "DEL t:3 RET ENT", "in:3 A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-", 3, 0, 0},
+        {"Escape in Ready", "12", "ESC", ready, 2, 0, 0},
+        {"Delete, Backspace, Enter awaiting thirds", "9 I", "DEL BS RET", thirds, 1, 1, 0},
+        {"Escape awaiting thirds", "9 I", "ESC", ready, 1, 1, 0},
+        {"Delete awaiting hits", "10 D 3", "DEL t:4 BS", "in: A:10 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-", 4, 1, 0},
+        {"Enter awaiting hits", "10 D 3", "RET", "in: A:10 B: C:3 D:0.300 | 打数//安打/打率 | 安打 (&H)- 勝 (&W)- 回 (&I)- | digits- thirds-", 3, 2, 0},
+        {"Enter on no hits", "10 D", "RET", "in: A:10 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-", 2, 1, 1},
+        {"keypad Enter awaiting runs", "9 I 1/3 2", "ENT", "in: A:9 B:1/3 C:2 D:1.93 | 投球回数/回と/自責点/防御率 | 打数 (&D)- 勝 (&W)- 自責点 (&J)- | digits- thirds-", 2, 3, 0},
+        {"Backspace and Enter in Done", "3 W 1 W", "t:42 BS RET", "in:4 A:3 B: C:1 D:0.750 | 勝//敗/勝率 | 打数 (&D)- 敗 (&L)- 回 (&I)- | digits- thirds-", 4, 2, 0},
+        {"Delete in Done", "3 W 1 W", "t:4 DEL", "in: A:3 B: C:1 D:0.750 | 勝//敗/勝率 | 打数 (&D)- 敗 (&L)- 回 (&I)- | digits- thirds-", 3, 2, 0},
+        {"Escape in Done", "3 W 1 W", "ESC", ready, 2, 2, 0},
     };
     for (const auto &r : rows)
         QTest::newRow(r.name) << QString::fromLatin1(r.clicks) << QString::fromLatin1(r.typed) << QString::fromUtf8(r.state)
@@ -174,9 +186,8 @@ void TestKeyboard::messageBoxKeysStayThere()
         QVERIFY(box);
         ++boxes;
         QCOMPARE(box->parentWidget(), w.get());
-        QTest::keyClick(box, '5');
-        QTest::keyClick(box, Qt::Key_F6);
-        QTest::keyClick(box, Qt::Key_F5);
+        for (int key : {int('5'), int(Qt::Key_F6), int(Qt::Key_F5), int(Qt::Key_Delete), int(Qt::Key_Escape)})
+            QTest::keyClick(box, Qt::Key(key));
         box->accept();
     });
     QTest::keyClick(focused(), Qt::Key_F5);

@@ -165,6 +165,8 @@ struct Model {
         for (int i = 0; e.stroke != Event::Up && i <= e.repeats; ++i) {
             if (plain && e.text.size() == 1 && e.text[0].isDigit() && e.text[0].unicode() < 128 && !thirdsKeys())
                 digit(e.text[0]);
+            if (!(e.mods & ~Qt::KeypadModifier) && (i == 0 || e.code == Qt::Key_Backspace))
+                standInKey(e.code);
             for (int id = Can; !plain && (e.mods & Qt::AltModifier) && id < SoundItem; ++id) {
                 if (enabled(id) && caption(id).contains(QStringLiteral("(&%1)").arg(QChar(e.code)))) {
                     press(id);
@@ -193,6 +195,19 @@ struct Model {
             clearEntry();
         } else
             statistic(id - Daritu);
+    }
+
+    // Backspace takes back a digit wherever one would go in, at every repeat;
+    // Delete is C and Escape AC; Enter and Return press the statistic key that
+    // takes the second figure.
+    void standInKey(int code)
+    {
+        if (code == Qt::Key_Backspace && !thirdsKeys())
+            entry.chop(1);
+        else if (code == Qt::Key_Delete || code == Qt::Key_Escape)
+            press(code == Qt::Key_Delete ? Can : AC);
+        else if ((code == Qt::Key_Return || code == Qt::Key_Enter) && !ready() && step == AwaitingSecond)
+            statistic(stat);
     }
 
     void clearEntry() { entry.clear(); }
@@ -406,10 +421,20 @@ private:
     {
         for (QChar c : figureText)
             plan << (chance(70) ? click(c.digitValue()) : typedDigit(c.digitValue()));
+        if (chance(10)) {  // a slip, taken back with Backspace held for as many digits
+            const int slips = 1 + below(3);
+            for (int i = 0; i < slips; ++i)
+                plan << typedDigit(below(10));
+            plan << key(Qt::Key_Backspace, QStringLiteral("\b"), {}, slips - 1);
+        }
     }
 
-    void pressStatistic(int s)
+    // The second step's key may also be pressed with Enter or Return.
+    void pressStatistic(int s, bool second = false)
     {
+        if (second && chance(20))
+            return void(plan << (chance(50) ? key(Qt::Key_Return, "\r")
+                                            : key(Qt::Key_Enter, "\r", Qt::KeypadModifier)));
         plan << (chance(4) ? alt("DHWLIJ"[2 * s + below(2)]) : click(Daritu + s));
     }
 
@@ -432,7 +457,7 @@ private:
     void makePlan(const Model &m)
     {
         if (!m.entry.isEmpty() && m.digitKeys() && chance(30))
-            plan << (chance(90) ? click(Can) : alt('C'));
+            plan << (chance(80) ? click(Can) : chance(50) ? alt('C') : key(Qt::Key_Delete, "\x7f"));
         const bool empty = chance(6);  // a statistic pressed with nothing keyed
         const qint32 first = figure(m.a);
         if (m.ready()) {
@@ -447,7 +472,7 @@ private:
             for (QChar c : chance(25) ? number() : QString())  // typed after the result
                 plan << typedDigit(c.digitValue());
             if (chance(70))
-                plan << (chance(95) ? click(AC) : alt('A'));
+                plan << (chance(90) ? click(AC) : chance(50) ? alt('A') : key(Qt::Key_Escape, "\x1b"));
         } else if (m.stat == Batting) {
             // Hits up to, equal to and over the at-bats, and zeros.
             const int r = below(100);
@@ -459,11 +484,11 @@ private:
                 keyFigure(QString::number(first + 1 + qint32(rng.bounded(quint32(99999 - first)))));
             else
                 keyFigure(zeros(1 + below(2)));
-            pressStatistic(Batting);
+            pressStatistic(Batting, true);
         } else {
             if (!empty)
                 keyFigure(m.stat == Winning && first == 0 && chance(40) ? zeros(1 + below(3)) : number());
-            pressStatistic(m.stat);
+            pressStatistic(m.stat, true);
         }
     }
 

@@ -111,15 +111,19 @@ void TestPanel::fontsHaveJapaneseGlyphs()
 
 void TestPanel::menus()
 {
-    // Exit stands directly on the menu bar; Sound and the help items in drop-downs.
+    // Exit stands directly on the menu bar; Sound, the history and the help items in drop-downs.
     const QList<QAction *> top = w->menuBar()->actions();
-    QCOMPARE(top.size(), 3);
+    QCOMPARE(top.size(), 4);
     QCOMPARE(top[0], action(*w, "nmuExit"));
     QVERIFY(!top[0]->menu());
     QCOMPARE(top[1]->menu(), child<QMenu>(*w, "nmuSys"));
-    QCOMPARE(top[2]->menu(), child<QMenu>(*w, "nmuHlp"));
+    QCOMPARE(top[2]->menu(), child<QMenu>(*w, "nmuView"));
+    QCOMPARE(top[3]->menu(), child<QMenu>(*w, "nmuHlp"));
     QCOMPARE(top[1]->menu()->actions(), QList<QAction *>({action(*w, "nmuSound")}));
-    QCOMPARE(top[2]->menu()->actions(),
+    QCOMPARE(top[2]->menu()->title(), QStringLiteral("表示(&V)"));
+    QCOMPARE(top[2]->menu()->actions(), QList<QAction *>({action(*w, "nmuHistory")}));
+    QCOMPARE(action(*w, "nmuHistory")->text(), QStringLiteral("計算履歴(&R)"));
+    QCOMPARE(top[3]->menu()->actions(),
              QList<QAction *>({action(*w, "nmuHtml"), action(*w, "nmuText"), action(*w, "nmuVer")}));
     QVERIFY(action(*w, "nmuSound")->isCheckable() && action(*w, "nmuSound")->isChecked());
     QCOMPARE(action(*w, "nmuVer")->text(), QStringLiteral("バ\uff0dジョン情報(&V)"));  // a full-width hyphen

@@ -45,6 +45,10 @@ void TestXInput::keysInOrder_data()
          "in:2 A:9 B:2/3 C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 自責点 (&J)+ | digits+ thirds-"},
         {"all clear, then a new figure", "1 0 alt+d 3 alt+h alt+a 7 alt+w",
          "in: A:7 B: C: D: | 勝/// | 打数 (&D)- 敗 (&L)+ 回 (&I)- | digits+ thirds-"},
+        {"Backspace and Enter", "1 2 3 BackSpace alt+d 3 BackSpace 2 Return",
+         "in: A:12 B: C:2 D:0.167 | 打数//安打/打率 | 安打 (&H)- 勝 (&W)- 回 (&I)- | digits- thirds-"},
+        {"Escape, Delete and the keypad's Enter", "9 alt+i F6 Escape 5 Delete 4 alt+w 1 KP_Enter",
+         "in: A:4 B: C:1 D:0.800 | 勝//敗/勝率 | 打数 (&D)- 敗 (&L)- 回 (&I)- | digits- thirds-"},
     };
     for (const auto &r : rows) {
         for (int delay : {30, 0})

@@ -24,6 +24,11 @@ bool Calculator::takesStatistic(const Statistic &statistic) const
     return m_step == Step::Ready || (m_statistic == &statistic && m_step == Step::AwaitingSecondFigure);
 }
 
+const Statistic *Calculator::offeredStatistic() const
+{
+    return m_step == Step::AwaitingSecondFigure ? m_statistic : nullptr;
+}
+
 QString Calculator::thirds() const
 {
     return m_thirds ? QStringLiteral("%1/3").arg(*m_thirds) : QString();
@@ -37,6 +42,14 @@ Outcome Calculator::enterDigit(int digit)
         return {};
     m_entry += QChar(u'0' + digit);
     return {std::nullopt, Cue::Digit};
+}
+
+// Takes back a digit wherever one would be taken, without a sound.
+Outcome Calculator::removeLastDigit()
+{
+    if (m_step != Step::AwaitingThirds)
+        m_entry.chop(1);
+    return {};
 }
 
 Outcome Calculator::chooseThirds(int thirds)
@@ -88,7 +101,7 @@ Outcome Calculator::takeSecondFigure()
     m_result = formatResult(m_statistic->formula(first, second, m_thirds.value_or(0)), m_statistic->decimals);
     m_secondFigure = takeEntry();
     m_step = Step::Done;
-    return {std::nullopt, Cue::Function};
+    return {std::nullopt, Cue::Function, historyEntry()};
 }
 
 // The first refusal that applies, having cleared what it clears.
@@ -104,6 +117,23 @@ std::optional<Outcome> Calculator::refusal(const std::vector<Refusal> &refusals,
         return refuse(Message::Kind::Refused, r.reason);
     }
     return std::nullopt;
+}
+
+HistoryEntry Calculator::historyEntry() const
+{
+    auto text = [](const char *caption) { return caption ? QString::fromUtf8(caption) : QString(); };
+    HistoryEntry entry;
+    entry.statistic = text(m_statistic->result);
+    entry.firstCaption = text(m_statistic->firstFigure);
+    entry.firstFigure = m_firstFigure;
+    if (m_thirds) {
+        entry.thirdsCaption = text(m_statistic->thirds);
+        entry.thirds = thirds();
+    }
+    entry.secondCaption = text(m_statistic->secondFigure);
+    entry.secondFigure = m_secondFigure;
+    entry.result = m_result;
+    return entry;
 }
 
 QString Calculator::takeEntry()

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "cue.h"
+#include "history.h"
 #include "statistics.h"
 
 #include <QString>
@@ -31,6 +32,7 @@ struct Message {
 struct Outcome {
     std::optional<Message> message;  // shown before the new state
     Cue cue = Cue::None;             // played after it, if Sound is on
+    std::optional<HistoryEntry> result = std::nullopt;  // a result worked out, for the history
 };
 
 class Calculator
@@ -40,6 +42,7 @@ public:
 
     // The user's actions. A key that the state does not offer does nothing.
     Outcome enterDigit(int digit);  // 0 to 9, from a key or typed
+    Outcome removeLastDigit();
     Outcome chooseThirds(int thirds);  // 0, 1 or 2 thirds of an inning
     Outcome pressStatistic(const Statistic &statistic);
     Outcome clearEntry();
@@ -49,6 +52,9 @@ public:
     bool takesDigitKeys() const { return m_step == Step::Ready || m_step == Step::AwaitingSecondFigure; }
     bool takesThirds() const { return m_step == Step::AwaitingThirds; }
     bool takesStatistic(const Statistic &statistic) const;
+    // The statistic key to press when the state offers exactly one: the second
+    // step of the statistic being worked. Null otherwise.
+    const Statistic *offeredStatistic() const;
 
     const Statistic *statistic() const { return m_statistic; }  // null when Ready
     Step step() const { return m_step; }
@@ -63,6 +69,7 @@ private:
     Outcome takeFirstFigure(const Statistic &statistic);
     Outcome takeSecondFigure();
     QString takeEntry();
+    HistoryEntry historyEntry() const;
     std::optional<Outcome> refusal(const std::vector<Refusal> &refusals, qint32 first, qint32 second);
 
     const Statistic *m_statistic = nullptr;  // set exactly when the step is not Ready

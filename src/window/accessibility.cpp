@@ -162,6 +162,11 @@ void describeDialog(QWidget *window)
     replaceInterface(new QAccessibleWidget(window, QAccessible::Dialog));
 }
 
+void describeWindow(QWidget *window)
+{
+    replaceInterface(new QAccessibleWidget(window, QAccessible::Window));
+}
+
 void showOnDisplay(QLabel *display, const QString &text)
 {
     const QString before = display->text();

@@ -1,6 +1,6 @@
-// Figures in and out through the clipboard: Ctrl+C and each display's
-// context menu copy what is shown; Ctrl+V and Shift+Insert key a pasted whole
-// number digit by digit, as if it were typed.
+// Figures in and out through the clipboard: Ctrl+C, Ctrl+Insert and each
+// display's context menu copy what is shown; Ctrl+V and Shift+Insert key a
+// pasted whole number digit by digit, as if it were typed.
 #include "mainwindow.h"
 
 #include "core/pasteddigits.h"
@@ -45,7 +45,8 @@ void MainWindow::pastePressed()
 bool MainWindow::clipboardKeyPressed(const QKeyEvent &key)
 {
     const QKeyCombination pressed(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key()));
-    if (pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_C))
+    if (pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_C)
+        || pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_Insert))
         copyPressed();
     else if (pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_V)
              || pressed == QKeyCombination(Qt::ShiftModifier, Qt::Key_Insert))

@@ -1,13 +1,23 @@
 // Keyboard control: the window sees each key before the control with the
 // focus. Typed digits go into the entry, F5, F6 and F7 stand for the thirds
-// keys, a key's access letter presses it at once, and the clipboard keys copy
-// and paste (clipboard.cpp).
+// keys, a key's access letter presses it at once, the keys every calculator
+// takes stand for keys of the panel and items of the menus, and the clipboard
+// keys copy and paste (clipboard.cpp).
 #include "mainwindow.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QShortcutEvent>
+
+namespace {
+
+constexpr int chord(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    return QKeyCombination(modifiers, key).toCombined();
+}
+
+} // namespace
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
@@ -29,7 +39,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             keyReleased(key->key());
         return false;
     }
-    if (clipboardKeyPressed(*key))
+    if (clipboardKeyPressed(*key) || commandKeyPressed(*key))
         return true;
     // Typed characters: as on any desktop, a Ctrl or Alt chord types none.
     const QString text = key->text();
@@ -49,6 +59,39 @@ bool MainWindow::characterTyped(QChar character)
     if (character >= QLatin1Char('0') && character <= QLatin1Char('9'))
         digitPressed(character.unicode() - u'0');
     return false;
+}
+
+// Each key takes the way of the key or menu item it stands for. A held key
+// acts once, but for Backspace, which takes back a digit at every repeat as a
+// held digit keys one. Escape reaches the window only when no menu or message
+// box has the keyboard; Enter never reaches the key with the focus.
+bool MainWindow::commandKeyPressed(const QKeyEvent &key)
+{
+    const auto once = [&key](auto action) {
+        if (!key.isAutoRepeat())
+            action();
+        return true;
+    };
+    switch (chord(Qt::Key(key.key()), key.modifiers() & ~Qt::KeypadModifier)) {
+    case chord(Qt::Key_Backspace):
+        backspacePressed();
+        return true;
+    case chord(Qt::Key_Delete):
+        return once([this] { clearEntryPressed(); });
+    case chord(Qt::Key_Escape):
+        return once([this] { clearAllPressed(); });
+    case chord(Qt::Key_Return):
+    case chord(Qt::Key_Enter):
+        return once([this] { enterPressed(); });
+    case chord(Qt::Key_F1):
+        return once([this] { helpChosen(QStringLiteral("KAVLO.HTML")); });
+    case chord(Qt::Key_H, Qt::ControlModifier):
+        return once([this] { historyChosen(); });
+    case chord(Qt::Key_Q, Qt::ControlModifier):
+        return once([this] { exitChosen(); });
+    default:
+        return false;
+    }
 }
 
 // F5, F6 and F7 choose 0/3, 1/3 and 2/3 when they are released, whatever

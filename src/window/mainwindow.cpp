@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "controltable.h"
+#include "historywindow.h"
 #include "versiondialog.h"
 #include "identity.h"
 #include "desktop/cues.h"
@@ -51,6 +52,11 @@ MainWindow::MainWindow(QWidget *parent)
         if (m_soundAction->isChecked())
             Cues::prepare();
     });
+}
+
+MainWindow::~MainWindow()
+{
+    HistoryWindow::closeOpen();
 }
 
 void MainWindow::createControls()
@@ -110,15 +116,32 @@ void MainWindow::createMenus()
         m->setObjectName(QString::fromLatin1(name));
         return m;
     };
-    connect(action(menuBar(), "nmuExit", "終了(&X)"), &QAction::triggered, this, &MainWindow::exitChosen);
+    QAction *exit = action(menuBar(), "nmuExit", "終了(&X)");
+    connect(exit, &QAction::triggered, this, &MainWindow::exitChosen);
     QMenu *settings = menu("nmuSys", "設定(&S)");
     m_soundAction = action(settings, "nmuSound", "サウンド(&S)");
+    QMenu *view = menu("nmuView", "表示(&V)");
+    QAction *history = action(view, "nmuHistory", "計算履歴(&R)");
+    connect(history, &QAction::triggered, this, &MainWindow::historyChosen);
     QMenu *help = menu("nmuHlp", "ヘルプ(&P)");
-    connect(action(help, "nmuHtml", "HTML形式ヘルプ(&B)"), &QAction::triggered, this,
-            [this] { helpChosen(QStringLiteral("KAVLO.HTML")); });
+    QAction *html = action(help, "nmuHtml", "HTML形式ヘルプ(&B)");
+    connect(html, &QAction::triggered, this, [this] { helpChosen(QStringLiteral("KAVLO.HTML")); });
     connect(action(help, "nmuText", "TEXT形式ヘルプ(&T)"), &QAction::triggered, this,
             [this] { helpChosen(QStringLiteral("KAVLO.TXT")); });
     connect(action(help, "nmuVer", "バ－ジョン情報(&V)"), &QAction::triggered, this, &MainWindow::versionChosen);
+
+    // The keys that the window takes for these items (keyboard.cpp), for the
+    // menus and screen readers to name. As shortcuts they act only while the
+    // menus have the keyboard, which the window leaves to them.
+    const std::pair<QAction *, QKeySequence> named[] = {
+        {exit, QKeySequence(Qt::ControlModifier | Qt::Key_Q)},
+        {history, QKeySequence(Qt::ControlModifier | Qt::Key_H)},
+        {html, QKeySequence(Qt::Key_F1)},
+    };
+    for (const auto &[a, key] : named) {
+        a->setShortcut(key);
+        a->setShortcutContext(Qt::WidgetShortcut);
+    }
 
     // The Sound switch is the item's own check mark, which it toggles when
     // chosen; the new state is saved at once (watchEndings).
@@ -146,6 +169,11 @@ void MainWindow::digitPressed(int digit)
     apply(m_calculator.enterDigit(digit));
 }
 
+void MainWindow::backspacePressed()
+{
+    apply(m_calculator.removeLastDigit());
+}
+
 void MainWindow::thirdsPressed(int thirds)
 {
     apply(m_calculator.chooseThirds(thirds));
@@ -154,6 +182,12 @@ void MainWindow::thirdsPressed(int thirds)
 void MainWindow::statisticPressed(const Statistic &statistic)
 {
     apply(m_calculator.pressStatistic(statistic));
+}
+
+void MainWindow::enterPressed()
+{
+    if (const Statistic *offered = m_calculator.offeredStatistic())
+        statisticPressed(*offered);
 }
 
 void MainWindow::clearEntryPressed()
@@ -172,6 +206,8 @@ void MainWindow::apply(const Outcome &outcome)
         showMessage(this, m->text, m->kind == Message::Kind::NoEntry ? MessageIcon::Exclamation : MessageIcon::Stop,
                     QString::fromUtf8(Identity::MessageTitle));
     }
+    if (outcome.result)
+        m_history.add(*outcome.result);
     render();
     if (m_soundAction->isChecked())
         Cues::play(outcome.cue);
@@ -255,11 +291,13 @@ void MainWindow::soundSwitched()
     Settings::save(m_soundAction->isChecked(), true, std::nullopt);
 }
 
-// Every close request saves the settings and goes through. An open version
-// dialog stays; the program ends when it is closed too.
+// Every close request saves the settings and goes through, and the history
+// window goes with the main window. An open version dialog stays; the
+// program ends when it is closed too.
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     writeSettings();
+    HistoryWindow::closeOpen();
     event->accept();
 }
 
@@ -267,6 +305,7 @@ void MainWindow::exitChosen()
 {
     writeSettings();
     VersionDialog::closeOpen();
+    HistoryWindow::closeOpen();
     // exit(), not quit(): quit() would first ask every window to close,
     // and the close request would save the settings a second time.
     QCoreApplication::exit(0);
@@ -283,4 +322,9 @@ void MainWindow::helpChosen(const QString &document)
 void MainWindow::versionChosen()
 {
     VersionDialog::open(this);
+}
+
+void MainWindow::historyChosen()
+{
+    HistoryWindow::open(&m_history, this);
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/calculator.h"
+#include "core/history.h"
 
 #include <QMainWindow>
 
@@ -21,16 +22,20 @@ class MainWindow : public QMainWindow
 
 public:
     explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // The user's actions on the panel, from the keys, the keyboard or the menus.
     void digitPressed(int digit);
+    void backspacePressed();  // takes back the entry's last digit
     void thirdsPressed(int thirds);
     void statisticPressed(const Statistic &statistic);
+    void enterPressed();  // the statistic key the state offers, if it offers one alone
     void clearEntryPressed();
     void clearAllPressed();
     void exitChosen();
     void helpChosen(const QString &document);
     void versionChosen();
+    void historyChosen();
     void copyPressed();   // the result, or the entry when there is none
     void pastePressed();  // a whole number from the clipboard, keyed digit by digit
 
@@ -51,6 +56,7 @@ private:
     // and a released key.
     bool characterTyped(QChar character);
     void keyReleased(int key);
+    bool commandKeyPressed(const QKeyEvent &key);
     bool accessKeyPressed(QObject *watched, QEvent *event);
     bool clipboardKeyPressed(const QKeyEvent &key);
     void createCopyMenus();
@@ -64,6 +70,7 @@ private:
     void endRequested();
 
     Calculator m_calculator;
+    History m_history;  // every result of this run
 
     QLabel *m_entryDisplay, *m_firstFigureDisplay, *m_thirdsDisplay, *m_secondFigureDisplay, *m_resultDisplay;
     // The captions beside the figures and the result, which name them.
