@@ -24,7 +24,7 @@ QFont face(const char *family, qreal points)
     return f;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {
@@ -52,9 +52,9 @@ int main(int argc, char *argv[])
         b->setFont(col == 3 ? gothic : serif);
     }
     const char *lower[] = {"0", "AC (&A)", "0/3", "1/3", "2/3", "C (&C)", "?"};
-    const int lowerRect[][4] = {{120, 3240, 492, 612}, {720, 3240, 852, 612}, {1680, 3480, 492, 372},
-                                {2280, 3480, 492, 372}, {2880, 3480, 492, 372}, {1920, 240, 732, 372},
-                                {3000, 120, 432, 432}};
+    const int lowerRect[][4]
+        = {{120, 3240, 492, 612},  {720, 3240, 852, 612}, {1680, 3480, 492, 372}, {2280, 3480, 492, 372},
+           {2880, 3480, 492, 372}, {1920, 240, 732, 372}, {3000, 120, 432, 432}};
     for (int i = 0; i < 7; ++i) {
         auto *b = new QPushButton(QString::fromUtf8(lower[i]), client);
         place(b, lowerRect[i][0], lowerRect[i][1], lowerRect[i][2], lowerRect[i][3]);
@@ -75,7 +75,7 @@ int main(int argc, char *argv[])
         l->setAutoFillBackground(true);
     }
     const char *captions[] = {"入力画面", "", "", "", "", "F5", "F6", "F7"};
-    const int captionRect[][3] = {{0, 360, 852},    {0, 840, 852},     {1800, 840, 732},  {0, 1320, 852},
+    const int captionRect[][3] = {{0, 360, 852},     {0, 840, 852},     {1800, 840, 732},  {0, 1320, 852},
                                   {1800, 1320, 732}, {1680, 3240, 492}, {2280, 3240, 492}, {2880, 3240, 492}};
     for (int i = 0; i < 8; ++i) {
         auto *l = new QLabel(QString::fromUtf8(captions[i]), client);

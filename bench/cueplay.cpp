@@ -37,7 +37,7 @@ double timedPlay()
     return t.nsecsElapsed() / 1e3;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {
@@ -48,9 +48,8 @@ int main(int argc, char *argv[])
     processEventsFor(500);
     int started = 0;
     const QString digit = Cues::path(Cue::Digit);
-    CuePlayer::instance().setPlayingWatcher([&](const QString &path, bool playing) {
-        started += path == digit && playing;
-    });
+    CuePlayer::instance().setPlayingWatcher(
+        [&](const QString &path, bool playing) { started += path == digit && playing; });
     const double first = timedPlay();
     if (!CuePlayer::instance().isLoaded(digit)) {
         std::printf("no-player\n");

@@ -41,7 +41,8 @@ private slots:
     {
         w->clearAllPressed();
         cues = 0;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             w->digitPressed(1);
             w->digitPressed(2);
             w->digitPressed(3);
@@ -57,7 +58,8 @@ private slots:
     void battingAverage()
     {
         w->clearAllPressed();
-        QBENCHMARK {
+        QBENCHMARK
+        {
             w->digitPressed(1);
             w->digitPressed(0);
             w->statisticPressed(batting);

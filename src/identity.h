@@ -12,4 +12,4 @@ inline constexpr char StoreName[] = "KAVLO";
 // The title of the calculator's messages.
 inline constexpr char MessageTitle[] = "Kavlo";
 
-} // namespace Identity
+}  // namespace Identity

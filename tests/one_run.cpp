@@ -41,7 +41,7 @@ void dropPermissionOverrides()
     syscall(SYS_capset, &header, data);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {

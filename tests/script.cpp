@@ -37,8 +37,10 @@ void parseToken(const QString &token, QList<Action> &actions)
     static const QRegularExpression number(QStringLiteral("^[0-9]+$")), thirds(QStringLiteral("^([0-2])/3$")),
         digitKey(QStringLiteral("^(KP|FW)([0-9])$")), alt(QStringLiteral("^A-([A-Z])$")),
         function(QStringLiteral("^(S-|C-)?F([0-9]+)$"));
-    static const QHash<QString, Qt::Key> named = {{"BS", Qt::Key_Backspace}, {"DEL", Qt::Key_Delete},
-                                                  {"ESC", Qt::Key_Escape},    {"RET", Qt::Key_Return},
+    static const QHash<QString, Qt::Key> named = {{"BS", Qt::Key_Backspace},
+                                                  {"DEL", Qt::Key_Delete},
+                                                  {"ESC", Qt::Key_Escape},
+                                                  {"RET", Qt::Key_Return},
                                                   {"ENT", Qt::Key_Enter}};
     QRegularExpressionMatch m;
     if (number.match(token).hasMatch()) {
@@ -71,15 +73,15 @@ void parseToken(const QString &token, QList<Action> &actions)
     } else if ((m = function.match(token)).hasMatch()) {
         const QString modifier = m.captured(1);
         const Qt::KeyboardModifiers modifiers = modifier.isEmpty() ? Qt::NoModifier
-                                              : modifier[0] == u'S' ? Qt::ShiftModifier
-                                                                    : Qt::ControlModifier;
+            : modifier[0] == u'S'                                  ? Qt::ShiftModifier
+                                                                   : Qt::ControlModifier;
         actions << typed(Qt::Key(Qt::Key_F1 + m.captured(2).toInt() - 1), modifiers);
     } else {
         qFatal("script: unknown token \"%s\"", qPrintable(token));
     }
 }
 
-} // namespace
+}  // namespace
 
 QList<Action> parse(const QString &script)
 {
@@ -96,4 +98,4 @@ QChar accessLetter(const char *caption)
     return mark >= 0 && mark + 1 < text.size() ? text[mark + 1] : QChar();
 }
 
-} // namespace Script
+}  // namespace Script

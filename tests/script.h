@@ -39,4 +39,4 @@ QList<Action> parse(const QString &script);
 // The letter after '&' in a key's caption.
 QChar accessLetter(const char *caption);
 
-} // namespace Script
+}  // namespace Script

@@ -71,13 +71,13 @@ QPushButton *keyOf(const QWidget &window, const Script::Action &a)
 {
     using Key = Script::Action::Key;
     const QString number = QString::number(a.number);
-    return a.key == Key::Digit       ? key(window, "cmd" + number)
-           : a.key == Key::Thirds    ? key(window, "cmd" + number + "3")
-           : a.key == Key::Statistic ? statisticKey(window, *a.statistic)
-                                     : key(window, a.key == Key::ClearEntry ? "cmdCan" : "cmdAC");
+    return a.key == Key::Digit    ? key(window, "cmd" + number)
+        : a.key == Key::Thirds    ? key(window, "cmd" + number + "3")
+        : a.key == Key::Statistic ? statisticKey(window, *a.statistic)
+                                  : key(window, a.key == Key::ClearEntry ? "cmdCan" : "cmdAC");
 }
 
-} // namespace
+}  // namespace
 
 void play(QWidget &window, const QString &script)
 {
@@ -127,15 +127,15 @@ QString panel(const QWidget &window, Detail detail)
         statisticKeys << statisticKey(window, s)->objectName();
     const QStringList digits = {"cmd0", "cmd1", "cmd2", "cmd3", "cmd4", "cmd5", "cmd6", "cmd7", "cmd8", "cmd9"};
     const QStringList thirds = {"cmd03", "cmd13", "cmd23"};
-    const QString line = QStringLiteral("in:%1 A:%2 B:%3 C:%4 D:%5 | %6 | %7 | ")
-                             .arg(label(window, "lblInput")->text(), label(window, "lblA")->text(),
-                                  label(window, "lblB")->text(), label(window, "lblC")->text(),
-                                  label(window, "lblD")->text(), (full ? captions : captions.mid(1, 4)).join('/'),
-                                  keys(statisticKeys));
+    const QString line
+        = QStringLiteral("in:%1 A:%2 B:%3 C:%4 D:%5 | %6 | %7 | ")
+              .arg(label(window, "lblInput")->text(), label(window, "lblA")->text(), label(window, "lblB")->text(),
+                   label(window, "lblC")->text(), label(window, "lblD")->text(),
+                   (full ? captions : captions.mid(1, 4)).join('/'), keys(statisticKeys));
     if (!full)
         return line + "digits" + all(digits) + " thirds" + all(thirds);
-    return line + keys(digits + thirds + QStringList{"cmdCan", "cmdAC"}) + " | sound:"
-           + (action(window, "nmuSound")->isChecked() ? "on" : "off");
+    return line + keys(digits + thirds + QStringList{"cmdCan", "cmdAC"})
+        + " | sound:" + (action(window, "nmuSound")->isChecked() ? "on" : "off");
 }
 
 QPalette darkScheme()

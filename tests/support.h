@@ -58,17 +58,25 @@ private:
 
 // The window's child of that object name, as tools outside the program find
 // it; the test stops where there is none.
-template <typename T = QWidget>
-T *child(const QObject &window, const QString &name)
+template <typename T = QWidget> T *child(const QObject &window, const QString &name)
 {
     T *found = window.findChild<T *>(name);
     if (!found)
         qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
     return found;
 }
-inline QLabel *label(const QWidget &window, const QString &name) { return child<QLabel>(window, name); }
-inline QPushButton *key(const QWidget &window, const QString &name) { return child<QPushButton>(window, name); }
-inline QAction *action(const QWidget &window, const QString &name) { return child<QAction>(window, name); }
+inline QLabel *label(const QWidget &window, const QString &name)
+{
+    return child<QLabel>(window, name);
+}
+inline QPushButton *key(const QWidget &window, const QString &name)
+{
+    return child<QPushButton>(window, name);
+}
+inline QAction *action(const QWidget &window, const QString &name)
+{
+    return child<QAction>(window, name);
+}
 
 // Plays a script (script.h) on the main window: keys clicked with the mouse
 // or pressed, keys typed into the control with the focus, the focus moved.

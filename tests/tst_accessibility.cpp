@@ -48,7 +48,7 @@ QList<QAccessibleInterface *> related(QAccessibleInterface *iface, QAccessible::
     return found;
 }
 
-} // namespace
+}  // namespace
 
 class TestAccessibility : public WindowTest
 {
@@ -75,6 +75,7 @@ void TestAccessibility::initTestCase()
              "Qt's accessibility bridge stayed off: run the test through scripts/with-test-servers");
 }
 
+// clang-format off
 void TestAccessibility::displays_data()
 {
     QTest::addColumn<QString>("script");
@@ -91,6 +92,7 @@ void TestAccessibility::displays_data()
     QTest::newRow("batting average") << "10 D 3 D" << "lblD" << "計算結果" << "0.300" << "打率";
     QTest::newRow("earned-run average") << "9 I 1/3 2 I" << "lblD" << "計算結果" << "1.93" << "防御率";
 }
+// clang-format on
 
 void TestAccessibility::displays()
 {
@@ -115,6 +117,7 @@ void TestAccessibility::displays()
     QCOMPARE(related(labels[0], QAccessible::Labelled), QList<QAccessibleInterface *>({iface}));
 }
 
+// clang-format off
 void TestAccessibility::eventsOnlyWhereTheFigureChanged_data()
 {
     QTest::addColumn<QString>("before");
@@ -132,6 +135,7 @@ void TestAccessibility::eventsOnlyWhereTheFigureChanged_data()
     QTest::newRow("AC after a result") << "10 D 3 D" << "AC"
                                        << QStringList({"lblA: '10' > ''", "lblC: '3' > ''", "lblD: '0.300' > ''"});
 }
+// clang-format on
 
 void TestAccessibility::eventsOnlyWhereTheFigureChanged()
 {
@@ -163,11 +167,13 @@ void TestAccessibility::charactersWhereTheyAreDrawn()
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         for (int x = inside.left(); x <= inside.right(); ++x) {
             const bool ink = image.pixel(x, y) != image.pixel(inside.topLeft());
-            QVERIFY2(!ink || characters.adjusted(-1, -1, 1, 1).contains(x, y), qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
+            QVERIFY2(!ink || characters.adjusted(-1, -1, 1, 1).contains(x, y),
+                     qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
         }
     }
 }
 
+// clang-format off
 void TestAccessibility::thirdsKeysNameTheirFunctionKeys_data()
 {
     QTest::addColumn<QString>("key");
@@ -176,6 +182,7 @@ void TestAccessibility::thirdsKeysNameTheirFunctionKeys_data()
     QTest::newRow("1/3") << "cmd13" << "F6";
     QTest::newRow("2/3") << "cmd23" << "F7";
 }
+// clang-format on
 
 void TestAccessibility::thirdsKeysNameTheirFunctionKeys()
 {

@@ -66,7 +66,7 @@ const QString EnterNumber = QStringLiteral("no entry: 入力画面に数字を�
 const QString HitsOverAtBats = QStringLiteral("refused: 打数より安打の数のほうが多いです。");
 const QString ZeroInnings = QStringLiteral("refused: 投球回数が０なのでもし自責点があると防御率は無限大です。");
 
-} // namespace
+}  // namespace
 
 class TestCalculator : public QObject
 {
@@ -83,6 +83,7 @@ private slots:
     void keysOffered();
 };
 
+// clang-format off
 void TestCalculator::entry_data()
 {
     QTest::addColumn<QString>("script");
@@ -112,6 +113,7 @@ void TestCalculator::entry_data()
     QTest::newRow("Backspace after the result") << "10 D 3 D 42 BS" << "4"
                                                 << QStringList{"d", "d", "f", "d", "f", "d", "d"};
 }
+// clang-format on
 
 void TestCalculator::entry()
 {
@@ -123,6 +125,7 @@ void TestCalculator::entry()
     QCOMPARE(c.entry(), entry);
 }
 
+// clang-format off
 void TestCalculator::steps_data()
 {
     QTest::addColumn<QString>("script");
@@ -190,6 +193,7 @@ void TestCalculator::steps_data()
     for (const auto &r : rows)
         QTest::newRow(r.script) << QString::fromLatin1(r.script) << QString::fromUtf8(r.state) << r.asked;
 }
+// clang-format on
 
 void TestCalculator::steps()
 {
@@ -203,6 +207,7 @@ void TestCalculator::steps()
     QCOMPARE(::state(c), state);
 }
 
+// clang-format off
 void TestCalculator::results_data()
 {
     QTest::addColumn<QString>("script");
@@ -228,6 +233,7 @@ void TestCalculator::results_data()
     for (const auto &r : rows)
         QTest::newRow(r.script) << QString::fromLatin1(r.script) << QString::fromLatin1(r.result);
 }
+// clang-format on
 
 void TestCalculator::results()
 {
@@ -239,6 +245,7 @@ void TestCalculator::results()
     QCOMPARE(c.result(), result);
 }
 
+// clang-format off
 void TestCalculator::keysOffered_data()
 {
     QTest::addColumn<QString>("script");
@@ -257,6 +264,7 @@ void TestCalculator::keysOffered_data()
     QTest::newRow("ERA done") << "9 I 1/3 2 I" << "";
     QTest::newRow("back to Ready after 0 and 0") << "0 W 0 W" << "digits D W I";
 }
+// clang-format on
 
 void TestCalculator::keysOffered()
 {

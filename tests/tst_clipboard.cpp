@@ -47,7 +47,7 @@ const struct State {
 } Ready{"Ready", ""}, Thirds{"thirds awaited", "9 I"}, Result{"result", "10 D 3 D"},
     AfterResult{"result, then typed digits", "10 D 3 D t:42"};
 
-} // namespace
+}  // namespace
 
 class TestClipboard : public WindowTest
 {
@@ -71,6 +71,7 @@ private slots:
     void keysStayOutOfTheVersionDialog();
 };
 
+// clang-format off
 void TestClipboard::copyKey_data()
 {
     QTest::addColumn<QString>("locale");
@@ -98,6 +99,7 @@ void TestClipboard::copyKey_data()
                               << (r.copied ? QString::fromLatin1(r.copied) : Before);
     }
 }
+// clang-format on
 
 void TestClipboard::copyKey()
 {
@@ -120,6 +122,7 @@ void TestClipboard::copyKey()
     QCOMPARE(rec->alerts, 0);
 }
 
+// clang-format off
 void TestClipboard::copyMenu_data()
 {
     QTest::addColumn<QString>("script");
@@ -145,6 +148,7 @@ void TestClipboard::copyMenu_data()
         }
     }
 }
+// clang-format on
 
 // The menu is opened and its item chosen with the mouse, as a user would.
 void TestClipboard::copyMenu()
@@ -173,6 +177,7 @@ void TestClipboard::copyMenu()
     QCOMPARE(clipboard()->text(), shown.isEmpty() ? Before : shown);
 }
 
+// clang-format off
 void TestClipboard::paste_data()
 {
     QTest::addColumn<QString>("script");
@@ -203,6 +208,7 @@ void TestClipboard::paste_data()
     QTest::newRow("Shift+Insert refused") << "" << "abc" << true << "" << 0 << 1;
     QTest::newRow("Shift+Insert, thirds awaited") << "9 I" << "42" << true << "" << 0 << 0;
 }
+// clang-format on
 
 void TestClipboard::paste()
 {

@@ -12,7 +12,6 @@
 #include <QProcess>
 #include <QTest>
 
-
 class TestCues : public QObject
 {
     Q_OBJECT
@@ -65,7 +64,7 @@ void TestCues::initTestCase()
     QVERIFY2(events.state() == QProcess::Running, "pactl cannot reach the sound server");
     CuePlayer::instance().setPlayingWatcher([this](const QString &path, bool playing) {
         transitions << QString::fromLatin1(path == cueFile(Cue::Digit) ? "digit " : "function ")
-                           + (playing ? "on" : "off");
+                + (playing ? "on" : "off");
         int sounding = 0;
         for (Cue c : {Cue::Digit, Cue::Function})
             sounding += CuePlayer::instance().isPlaying(cueFile(c));
@@ -155,6 +154,7 @@ void TestCues::everyCueOfALongRunPlays()
     QTRY_COMPARE_WITH_TIMEOUT(newStreams(), 15, 3000);
 }
 
+// clang-format off
 void TestCues::brokenFilesSoundNothing_data()
 {
     QTest::addColumn<QByteArray>("content");
@@ -164,6 +164,7 @@ void TestCues::brokenFilesSoundNothing_data()
     QTest::newRow("not a WAV") << QByteArray("hello, this is text\n") << true;
     QTest::newRow("header cut short") << QByteArray("RIFF\x24\x00\x00\x00WAVEfmt ", 16) << true;
 }
+// clang-format on
 
 void TestCues::brokenFilesSoundNothing()
 {

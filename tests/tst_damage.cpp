@@ -18,7 +18,8 @@ class TestDamage : public QObject
     QString store() const { return dir() + QStringLiteral("/KAVLO.conf"); }
 
     // Starts a copy of the program; its output is what it saw at start.
-    void start(QProcess &p, const QStringList &args, QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel) const;
+    void start(QProcess &p, const QStringList &args,
+               QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel) const;
     QByteArray runOnce(const QStringList &args, QByteArray *errors = nullptr) const;
 
 private slots:
@@ -63,6 +64,7 @@ void TestDamage::cleanup()
     QFile::remove(dir());
 }
 
+// clang-format off
 void TestDamage::unusableStores_data()
 {
     QTest::addColumn<QString>("damage");
@@ -77,6 +79,7 @@ void TestDamage::unusableStores_data()
     QTest::newRow("a file in place of the directory") << "file for directory" << QByteArray("sound on\nmoved no\n")
                                                       << false;
 }
+// clang-format on
 
 void TestDamage::unusableStores()
 {
@@ -131,10 +134,12 @@ void TestDamage::twoCopiesClosingAtOnce()
         QFile::remove(store());
         const QString when = QString::number(QDateTime::currentMSecsSinceEpoch() + 1500);
         QProcess a, b;
-        start(a, {QStringLiteral("--sound"), QStringLiteral("on"), QStringLiteral("--move"), QStringLiteral("11"),
-                  QStringLiteral("12"), QStringLiteral("--close-at"), when});
-        start(b, {QStringLiteral("--sound"), QStringLiteral("off"), QStringLiteral("--move"), QStringLiteral("21"),
-                  QStringLiteral("22"), QStringLiteral("--close-at"), when});
+        start(a,
+              {QStringLiteral("--sound"), QStringLiteral("on"), QStringLiteral("--move"), QStringLiteral("11"),
+               QStringLiteral("12"), QStringLiteral("--close-at"), when});
+        start(b,
+              {QStringLiteral("--sound"), QStringLiteral("off"), QStringLiteral("--move"), QStringLiteral("21"),
+               QStringLiteral("22"), QStringLiteral("--close-at"), when});
         QVERIFY(a.waitForFinished(30000) && b.waitForFinished(30000));
         QCOMPARE(a.exitCode(), 0);
         QCOMPARE(b.exitCode(), 0);

@@ -54,7 +54,8 @@ void TestEndings::prepare(QProcess &program, const QString &platform, const QStr
     if (!waylandDisplay.isEmpty()) {
         env.insert(QStringLiteral("WAYLAND_DISPLAY"), waylandDisplay);
         // Qt's Wayland platform and Mesa's EGL keep allocations of theirs to the end.
-        env.insert(QStringLiteral("ASAN_OPTIONS"), env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":detect_leaks=0"));
+        env.insert(QStringLiteral("ASAN_OPTIONS"),
+                   env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":detect_leaks=0"));
     }
     program.setProcessEnvironment(env);
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -99,6 +100,7 @@ void TestEndings::init()
     QDir(config.path() + QStringLiteral("/KAVLO")).removeRecursively();
 }
 
+// clang-format off
 void TestEndings::signalsEndAsTheCloseBoxDoes_data()
 {
     QTest::addColumn<int>("signal");
@@ -110,6 +112,7 @@ void TestEndings::signalsEndAsTheCloseBoxDoes_data()
     QTest::newRow("SIGHUP with the version window open") << SIGHUP << QStringList({"--version-window"});
     QTest::newRow("SIGINT with the history window open") << SIGINT << QStringList({"--history-window"});
 }
+// clang-format on
 
 void TestEndings::signalsEndAsTheCloseBoxDoes()
 {
@@ -140,6 +143,7 @@ void TestEndings::ignoredHangUpsStayIgnored()
     QCOMPARE(stored("sound/a"), QStringLiteral("False"));
 }
 
+// clang-format off
 void TestEndings::signalsWhileStarting_data()
 {
     QTest::addColumn<int>("signal");
@@ -149,6 +153,7 @@ void TestEndings::signalsWhileStarting_data()
     QTest::newRow("SIGHUP after 50 ms") << SIGHUP << 50;
     QTest::newRow("SIGINT after 100 ms") << SIGINT << 100;
 }
+// clang-format on
 
 // The program itself, asked to end while it is still loading, building its
 // window or showing it. Before its first line no program can take a signal:
@@ -166,6 +171,7 @@ void TestEndings::signalsWhileStarting()
     QCOMPARE(stored("sound/a"), QStringLiteral("True"));  // saved on the way out
 }
 
+// clang-format off
 void TestEndings::nativeWayland_data()
 {
     QTest::addColumn<QString>("ending");  // with any window to open first
@@ -173,6 +179,7 @@ void TestEndings::nativeWayland_data()
     QTest::newRow("Ctrl+Q with the history window open") << "--history-window --ctrl-q";
     QTest::newRow("SIGTERM") << "--wait";
 }
+// clang-format on
 
 // Started on a Wayland display alone, the program runs there natively. A
 // Wayland program cannot place its windows: a saved position is neither
@@ -192,8 +199,7 @@ void TestEndings::nativeWayland()
 
     QProcess program;
     const QStringList args = QStringList{"--sound", "off", "--move", "5", "6"} + ending.split(' ');
-    QCOMPARE(startReady(program, args, QString(), display),
-             QByteArray("sound on\nmoved no\nready wayland\n"));
+    QCOMPARE(startReady(program, args, QString(), display), QByteArray("sound on\nmoved no\nready wayland\n"));
     if (ending == QLatin1String("--wait")) {
         end(program, SIGTERM);
     } else {

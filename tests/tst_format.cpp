@@ -21,6 +21,7 @@ private slots:
     void withinHalfAUnit();
 };
 
+// clang-format off
 void TestFormat::rounding_data()
 {
     QTest::addColumn<float>("value");
@@ -46,6 +47,7 @@ void TestFormat::rounding_data()
     QTest::newRow("6 1/3 innings, 2 runs") << float(18.0 / (1.0 / 3.0 + 6)) << 2 << "2.84";
     QTest::newRow("8 2/3 innings, 3 runs") << float(27.0 / (2.0 / 3.0 + 8)) << 2 << "3.12";
 }
+// clang-format on
 
 void TestFormat::rounding()
 {
@@ -55,6 +57,7 @@ void TestFormat::rounding()
     QCOMPARE(formatResult(value, decimals), shown);
 }
 
+// clang-format off
 void TestFormat::localeDecimalMark_data()
 {
     QTest::addColumn<QString>("locale");
@@ -64,6 +67,7 @@ void TestFormat::localeDecimalMark_data()
     QTest::newRow("French") << "fr_FR" << "1234,300";
     QTest::newRow("English") << "en_US" << "1234.300";
 }
+// clang-format on
 
 void TestFormat::localeDecimalMark()
 {

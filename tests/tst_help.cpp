@@ -38,8 +38,8 @@ class TestHelp : public QObject
     }
     Shown message(const QString &document, int number) const
     {
-        return {w.get(), document + QStringLiteral(" を開くことができませんでした。 (%1)").arg(number), MessageIcon::None,
-                QStringLiteral("KAVLO")};
+        return {w.get(), document + QStringLiteral(" を開くことができませんでした。 (%1)").arg(number),
+                MessageIcon::None, QStringLiteral("KAVLO")};
     }
 
 private slots:
@@ -127,6 +127,7 @@ void TestHelp::opensFromTheProgramsDirectory()
     QVERIFY(rec->messages.isEmpty());
 }
 
+// clang-format off
 void TestHelp::outcomes_data()
 {
     QTest::addColumn<QString>("document");
@@ -143,6 +144,7 @@ void TestHelp::outcomes_data()
         QTest::addRow("%s without xdg-open", doc) << doc << "" << QByteArray() << 31;
     }
 }
+// clang-format on
 
 void TestHelp::outcomes()
 {

@@ -27,7 +27,7 @@ QStringList rows(const QTreeView &list)
     return rows;
 }
 
-} // namespace
+}  // namespace
 
 class TestHistory : public WindowTest
 {
@@ -47,8 +47,9 @@ void TestHistory::threeStatistics()
     QVERIFY(history && history->isVisible() && history->objectName() == "History");
     QCOMPARE(history->windowTitle(), QStringLiteral("計算履歴"));
     auto *list = child<QTreeView>(*history, "lstHistory");
-    QCOMPARE(rows(*list), QStringList({"打率 打数 10 安打 3 0.300", "防御率 投球回数 180 回と 1/3 自責点 50 2.50",
-                                       "勝率 勝 007 敗 0 1.000"}));
+    QCOMPARE(rows(*list),
+             QStringList({"打率 打数 10 安打 3 0.300", "防御率 投球回数 180 回と 1/3 自責点 50 2.50",
+                          "勝率 勝 007 敗 0 1.000"}));
 
     QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(),
@@ -58,7 +59,8 @@ void TestHistory::threeStatistics()
         list->selectionModel()->select(list->model()->index(row, 0),
                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
     child<QAction>(*history, "nmuCopy")->trigger();  // the list's context menu
-    QCOMPARE(QGuiApplication::clipboard()->text(), "打率\t打数\t10\t\t\t安打\t3\t0.300\n勝率\t勝\t007\t\t\t敗\t0\t1.000");
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             "打率\t打数\t10\t\t\t安打\t3\t0.300\n勝率\t勝\t007\t\t\t敗\t0\t1.000");
 
     // A result worked out while it is open comes in at the end; it opens only once.
     play(*w, "ESC 4 W 1 ENT");
@@ -69,7 +71,8 @@ void TestHistory::threeStatistics()
     click(child<QPushButton>(*history, "cmdClear"));
     QCOMPARE(rows(*list), QStringList());
     QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), "打率\t打数\t10\t\t\t安打\t3\t0.300\n勝率\t勝\t007\t\t\t敗\t0\t1.000");
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             "打率\t打数\t10\t\t\t安打\t3\t0.300\n勝率\t勝\t007\t\t\t敗\t0\t1.000");
     w->close();
     QVERIFY(!HistoryWindow::instance());
 }

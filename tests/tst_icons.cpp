@@ -22,12 +22,14 @@ void TestIcons::windowImage()
     QVERIFY(!image.hasAlphaChannel());
 }
 
+// clang-format off
 void TestIcons::themeSizes_data()
 {
     QTest::addColumn<int>("size");
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
         QTest::addRow("%d", size) << size;
 }
+// clang-format on
 
 // Each size is square, and shows the white ball on opaque grass: a blank or
 // misplaced rendering fails here.

@@ -26,6 +26,7 @@ private slots:
     void menuBarKeysStayThere();
 };
 
+// clang-format off
 void TestKeyboard::keyTable_data()
 {
     QTest::addColumn<QString>("clicks");
@@ -81,6 +82,7 @@ void TestKeyboard::keyTable_data()
         QTest::newRow(r.name) << QString::fromLatin1(r.clicks) << QString::fromLatin1(r.typed) << QString::fromUtf8(r.state)
                               << r.digitCues << r.functionCues << r.messages;
 }
+// clang-format on
 
 void TestKeyboard::keyTable()
 {
@@ -153,7 +155,7 @@ struct KeySpy : QObject {
         return false;
     }
 };
-} // namespace
+}  // namespace
 
 void TestKeyboard::swallowedCharactersReachNoControl()
 {
@@ -204,7 +206,8 @@ void TestKeyboard::menuBarKeysStayThere()
     QTest::keyClick(focused(), Qt::Key_F6);
     QTest::keyClick(focused(), '5');
     QTest::keyClick(focused(), Qt::Key_Escape);
-    QCOMPARE(panel(*w), QStringLiteral("in: A:9 B: C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 回 (&I)- | digits- thirds+"));
+    QCOMPARE(panel(*w),
+             QStringLiteral("in: A:9 B: C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 回 (&I)- | digits- thirds+"));
 }
 
 QTEST_MAIN(TestKeyboard)

@@ -39,6 +39,7 @@ void TestLayout::clientArea()
     QCOMPARE(w.centralWidget()->geometry().bottom() + 1, w.height());
 }
 
+// clang-format off
 void TestLayout::controls_data()
 {
     QTest::addColumn<QString>("name");
@@ -54,6 +55,7 @@ void TestLayout::controls_data()
     QTest::newRow("Label9") << "Label9" << QRect(240, 270, 41, 21);
     QTest::newRow("cmd23") << "cmd23" << QRect(240, 290, 41, 31);
 }
+// clang-format on
 
 void TestLayout::controls()
 {

@@ -27,9 +27,10 @@ namespace {
 constexpr int EventsPerSequence = 100;
 
 // The buttons, numbered from cmd0 (0) on; the Sound item (18) is clicked like a button.
-const QStringList Names = QStringLiteral(
-    "cmd0 cmd1 cmd2 cmd3 cmd4 cmd5 cmd6 cmd7 cmd8 cmd9 cmd03 cmd13 cmd23 cmdCan cmdAC cmdDaritu cmdSyoritu comJiseki "
-    "nmuSound").split(QLatin1Char(' '));
+const QStringList Names = QStringLiteral("cmd0 cmd1 cmd2 cmd3 cmd4 cmd5 cmd6 cmd7 cmd8 cmd9 cmd03 cmd13 cmd23 cmdCan "
+                                         "cmdAC cmdDaritu cmdSyoritu comJiseki "
+                                         "nmuSound")
+                              .split(QLatin1Char(' '));
 enum Button { Thirds0 = 10, Can = 13, AC, Daritu, Syoritu, Jiseki, SoundItem };
 
 // One user action: a click on a button, or a key (Alt with a letter is an
@@ -125,13 +126,16 @@ struct Model {
     {
         if (id >= Daritu)
             return StatTexts[id - Daritu][stat == id - Daritu && step != AwaitingThirds];
-        return id < 10 ? QString::number(id) : id < Can ? QStringLiteral("%1/3").arg(id - Thirds0)
-             : id == Can ? QStringLiteral("C (&C)") : QStringLiteral("AC (&A)");
+        return id < 10  ? QString::number(id)
+            : id < Can  ? QStringLiteral("%1/3").arg(id - Thirds0)
+            : id == Can ? QStringLiteral("C (&C)")
+                        : QStringLiteral("AC (&A)");
     }
     bool enabled(int id) const
     {
-        return id < 10 ? digitKeys() : id < Can ? thirdsKeys()
-             : id < Daritu || id == SoundItem || ready() || (stat == id - Daritu && step == AwaitingSecond);
+        return id < 10 ? digitKeys()
+            : id < Can ? thirdsKeys()
+                       : id < Daritu || id == SoundItem || ready() || (stat == id - Daritu && step == AwaitingSecond);
     }
 
     // The panel as the tests' printer shows it in full: displays, captions,
@@ -140,8 +144,9 @@ struct Model {
     {
         const char *const *t = StatTexts[std::max(stat, 0)];
         const bool done = !ready() && step == Done;
-        const QStringList captions = {"入力画面", ready() ? "" : t[2], stat == Era ? "回と" : "", done ? t[3] : "",
-                                      done ? t[4] : "", "F5", "F6", "F7"};
+        const QStringList captions = {
+            "入力画面", ready() ? "" : t[2], stat == Era ? "回と" : "", done ? t[3] : "", done ? t[4] : "", "F5", "F6",
+            "F7"};
         QStringList keys, statisticKeys;
         for (int id = 0; id < SoundItem; ++id)
             (id >= Daritu ? statisticKeys : keys) << caption(id) + (enabled(id) ? "+" : "-");
@@ -297,7 +302,8 @@ public:
         check(QStringLiteral("panel"), model.panel(), panel(*w, Detail::Full));
         QStringList boxes;
         for (const Shown &m : std::exchange(rec.messages, {}))
-            boxes << boxText(m.title, m.text, m.icon == MessageIcon::Stop) + (m.owner == w.get() ? "" : " owned by another window");
+            boxes << boxText(m.title, m.text, m.icon == MessageIcon::Stop)
+                    + (m.owner == w.get() ? "" : " owned by another window");
         check(QStringLiteral("messages"), model.boxes.join(" | "), boxes.join(" | "));
         check(QStringLiteral("cues"), cueText(model.cues), cueText(std::exchange(rec.cues, {})));
         check(QStringLiteral("real modal windows"), QString(), std::exchange(dog.seen, {}).join("; "));
@@ -383,8 +389,9 @@ private:
     {
         const int r = below(100);
         const Qt::KeyboardModifiers mods = r < 15 ? Qt::KeypadModifier
-                                         : r < 17 ? Qt::ControlModifier
-                                         : r < 19 ? Qt::AltModifier : Qt::NoModifier;
+            : r < 17                              ? Qt::ControlModifier
+            : r < 19                              ? Qt::AltModifier
+                                                  : Qt::NoModifier;
         return key(Qt::Key_0 + d, QString::number(d), mods, chance(4) ? 1 + below(6) : 0);
     }
 
@@ -433,8 +440,8 @@ private:
     void pressStatistic(int s, bool second = false)
     {
         if (second && chance(20))
-            return void(plan << (chance(50) ? key(Qt::Key_Return, "\r")
-                                            : key(Qt::Key_Enter, "\r", Qt::KeypadModifier)));
+            return void(
+                plan << (chance(50) ? key(Qt::Key_Return, "\r") : key(Qt::Key_Enter, "\r", Qt::KeypadModifier)));
         plan << (chance(4) ? alt("DHWLIJ"[2 * s + below(2)]) : click(Daritu + s));
     }
 
@@ -499,29 +506,39 @@ private:
         while (r >= weights[kind])
             r -= weights[kind++];
         switch (kind) {
-        case 0: return click(below(10));
-        case 1: return typedDigit(below(10));
+        case 0:
+            return click(below(10));
+        case 1:
+            return typedDigit(below(10));
         case 2: {  // letters and punctuation, whose key codes are their upper-case characters
             const QChar c = QStringLiteral("adhwlijcxqDHWLIJ-+.,/*=")[below(23)];
             return key(c.toUpper().unicode(), QString(c));
         }
-        case 3: return key(Qt::Key_unknown, QString(QChar(0xFF10 + below(10))));  // a full-width digit
-        case 4: return key(Qt::Key_Backspace, QStringLiteral("\b"));
-        case 5: return click(Thirds0 + below(3));
+        case 3:
+            return key(Qt::Key_unknown, QString(QChar(0xFF10 + below(10))));  // a full-width digit
+        case 4:
+            return key(Qt::Key_Backspace, QStringLiteral("\b"));
+        case 5:
+            return click(Thirds0 + below(3));
         case 6: {
             const Qt::KeyboardModifiers mods[] = {{}, {}, Qt::ShiftModifier, Qt::ControlModifier};
             return key(Qt::Key_F4 + below(5), QString(), mods[below(4)], chance(10) ? 1 + below(3) : 0);
         }
-        case 7: return click(Can);
-        case 8: return click(AC);
-        case 9: return click(Daritu + below(3));
-        case 10: return alt("CADHWLIJCADHWLIJEGKMNOQRUYZ"[below(27)]);  // caption letters or none; no menu's
-        default: return click(SoundItem);
+        case 7:
+            return click(Can);
+        case 8:
+            return click(AC);
+        case 9:
+            return click(Daritu + below(3));
+        case 10:
+            return alt("CADHWLIJCADHWLIJEGKMNOQRUYZ"[below(27)]);  // caption letters or none; no menu's
+        default:
+            return click(SoundItem);
         }
     }
 };
 
-} // namespace
+}  // namespace
 
 class TestModel : public QObject
 {
@@ -575,7 +592,11 @@ void TestModel::randomSequences()
         diff = again.step(&shortest[at++]);
     QString report = QStringLiteral("\nWindow and model disagree in %1 of %2 sequences. The shortest failing prefix, "
                                     "of KAVLO_MODEL_SEED=%3 sequence %4 (KAVLO_MODEL_SEQUENCES=%5 reaches it):\n")
-                         .arg(failed).arg(sequences).arg(seed).arg(failing).arg(failing + 1);
+                         .arg(failed)
+                         .arg(sequences)
+                         .arg(seed)
+                         .arg(failing)
+                         .arg(failing + 1);
     for (qsizetype i = 0; i < at; ++i)
         report += QStringLiteral("  %1. %2\n").arg(i + 1, 3).arg(shortest[i].describe());
     report += diff.isEmpty() ? "It did not fail again on a fresh window; at first:" : "After the last event:";

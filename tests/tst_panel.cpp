@@ -86,6 +86,7 @@ void TestPanel::openingWindow()
 
 void TestPanel::fontsHaveJapaneseGlyphs()
 {
+    // clang-format off
     const struct {
         const char *name;
         qreal points;
@@ -94,6 +95,7 @@ void TestPanel::fontsHaveJapaneseGlyphs()
         {"lblInput", 12, false}, {"lblD", 12, false}, {"cmd7", 10.2, false},
         {"cmdCan", 10.2, true}, {"cmdDaritu", 10.2, true}, {"Label1", 9, true}, {"cmd13", 9, true},
     };
+    // clang-format on
     for (const auto &r : rows) {
         const QFont f = child(*w, r.name)->font();
         QCOMPARE(f.pointSizeF(), r.points);
@@ -131,12 +133,14 @@ void TestPanel::menus()
 
 void TestPanel::accessibleNames()
 {
+    // clang-format off
     const struct {
         const char *control, *name;
     } rows[] = {
         {"lblInput", "入力画面"}, {"cmdCan", "C (C)"}, {"cmdAC", "AC (A)"}, {"cmdDaritu", "打数 (D)"},
         {"cmd4", "4"}, {"cmd23", "2/3"},
     };
+    // clang-format on
     for (const auto &r : rows) {
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(child(*w, r.control));
         QVERIFY(iface);
@@ -163,8 +167,9 @@ void TestPanel::tabWalksTheKeys()
         if (QApplication::focusWidget() == icon)
             focusedIcon = icon->grab().toImage();
     }
-    QCOMPARE(walked, QStringList({"cmd2", "cmd3", "cmd4", "cmd5", "cmd6", "cmd7", "cmd8", "cmd9", "cmd0", "cmdCan",
-                                  "cmdSyoritu", "cmdDaritu", "comJiseki", "cmdAC", "Picture1", "cmd1", "cmd2"}));
+    QCOMPARE(walked,
+             QStringList({"cmd2", "cmd3", "cmd4", "cmd5", "cmd6", "cmd7", "cmd8", "cmd9", "cmd0", "cmdCan",
+                          "cmdSyoritu", "cmdDaritu", "comJiseki", "cmdAC", "Picture1", "cmd1", "cmd2"}));
     // The icon box shows that it has the focus, and only then.
     QVERIFY(focusedIcon != unfocusedIcon);
     QCOMPARE(icon->grab().toImage(), unfocusedIcon);
@@ -180,6 +185,7 @@ void TestPanel::cuePathIsBesideTheProgram()
     QCOMPARE(rec->cuePaths, QStringList({dir + "/kavlo1.wav", dir + "/kavlo2.wav"}));
 }
 
+// clang-format off
 void TestPanel::clearing_data()
 {
     QTest::addColumn<QString>("state");
@@ -188,6 +194,7 @@ void TestPanel::clearing_data()
     QTest::newRow("Awaiting thirds") << "Awaiting thirds";
     QTest::newRow("Done") << "Done";
 }
+// clang-format on
 
 void TestPanel::clearing()
 {
@@ -232,6 +239,7 @@ void TestPanel::soundSwitch()
     QCOMPARE(rec->cues, QList<Cue>({Cue::Digit}));
 }
 
+// clang-format off
 void TestPanel::realMessageBox_data()
 {
     QTest::addColumn<int>("asked");
@@ -242,6 +250,7 @@ void TestPanel::realMessageBox_data()
     QTest::newRow("exclamation") << int(MessageIcon::Exclamation) << "Kavlo" << int(QMessageBox::Warning) << "Kavlo";
     QTest::newRow("no icon, no title") << int(MessageIcon::None) << "" << int(QMessageBox::NoIcon) << "KAVLO";
 }
+// clang-format on
 
 void TestPanel::realMessageBox()
 {

@@ -13,6 +13,7 @@ private slots:
     void pastedDigits();
 };
 
+// clang-format off
 void TestPastedDigits::pastedDigits_data()
 {
     QTest::addColumn<QString>("text");
@@ -51,6 +52,7 @@ void TestPastedDigits::pastedDigits_data()
     for (const auto &r : rows)
         QTest::newRow(r.name) << QString::fromUtf8(r.text) << QString::fromUtf8(r.digits);
 }
+// clang-format on
 
 void TestPastedDigits::pastedDigits()
 {

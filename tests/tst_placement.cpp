@@ -51,7 +51,8 @@ QPoint frameCorner(const QWidget &w)
 void closeBox(const QWidget &w)
 {
     const char name[] = "_NET_CLOSE_WINDOW";
-    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(x(), xcb_intern_atom(x(), false, sizeof name - 1, name), nullptr);
+    xcb_intern_atom_reply_t *atom
+        = xcb_intern_atom_reply(x(), xcb_intern_atom(x(), false, sizeof name - 1, name), nullptr);
     xcb_client_message_event_t event = {};
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 32;
@@ -65,7 +66,7 @@ void closeBox(const QWidget &w)
     xcb_flush(x());
 }
 
-} // namespace
+}  // namespace
 
 class TestPlacement : public QObject
 {
@@ -92,6 +93,7 @@ void TestPlacement::initTestCase()
     firstRunCorner = frameCorner(w);
 }
 
+// clang-format off
 void TestPlacement::fiveRuns_data()
 {
     QTest::addColumn<QPoint>("saved");
@@ -109,6 +111,7 @@ void TestPlacement::fiveRuns_data()
     QTest::newRow("minimised") << QPoint(250, 260) << QPoint(250, 260) << int(Minimised);
     QTest::newRow("maximised") << QPoint(250, 260) << QPoint(250, 260) << int(Maximised);
 }
+// clang-format on
 
 // Each of five runs opens where the last was left, and is left there.
 void TestPlacement::fiveRuns()
@@ -140,8 +143,9 @@ void TestPlacement::fiveRuns()
             QTRY_VERIFY(!w.isVisible());
         }
         store.sync();
-        QCOMPARE(QPoint(store.value(QStringLiteral("Startup/X")).toInt(), store.value(QStringLiteral("Startup/Y")).toInt()),
-                 corner);
+        QCOMPARE(
+            QPoint(store.value(QStringLiteral("Startup/X")).toInt(), store.value(QStringLiteral("Startup/Y")).toInt()),
+            corner);
     }
 }
 

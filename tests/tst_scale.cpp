@@ -51,22 +51,26 @@ QPair<int, int> inkColumns(const QImage &image, const QRect &part)
     return ink;
 }
 
-} // namespace
+}  // namespace
 
 void TestScale::initTestCase()
 {
     prepareApplication();
+    // clang-format off
     const Expected runs[] = {
         {96, 1, {245, 274}, {213, 158}, 16},  {120, 1, {306, 342}, {266, 198}, 20},
         {144, 1, {367, 410}, {319, 238}, 24}, {192, 1, {490, 547}, {426, 317}, 32},
         {96, 2, {245, 274}, {213, 158}, 16},
     };
+    // clang-format on
     MainWindow probe;
     for (const Expected &e : runs) {
         if (e.dpi == probe.logicalDpiX() && qFuzzyCompare(e.ratio, probe.devicePixelRatioF()))
             expected = e;
     }
-    QVERIFY2(expected.dpi, qPrintable(QStringLiteral("no row for %1 DPI at %2x").arg(probe.logicalDpiX()).arg(probe.devicePixelRatioF())));
+    QVERIFY2(
+        expected.dpi,
+        qPrintable(QStringLiteral("no row for %1 DPI at %2x").arg(probe.logicalDpiX()).arg(probe.devicePixelRatioF())));
 }
 
 // The box shows the whole icon inside its frame, drawn from a pixmap with as
@@ -119,6 +123,7 @@ void TestScale::versionDialog()
     VersionDialog::closeOpen();
 }
 
+// clang-format off
 void TestScale::figuresAreWhole_data()
 {
     QTest::addColumn<QString>("keys");
@@ -130,6 +135,7 @@ void TestScale::figuresAreWhole_data()
     QTest::newRow("防御率, six places") << "0 I 1/3 3704 I" << "100008.00";
     QTest::newRow("防御率, five places") << "1 I 0/3 3000 I" << "27000.00";
 }
+// clang-format on
 
 // On each display the figure's black is as wide as where nothing cuts it
 // off, and clear of the frame; the text itself is left as it is.

@@ -30,7 +30,8 @@ Drawn drawn(QWidget *widget)
 {
     const QImage image = widget->grab().toImage();
     const qreal r = image.devicePixelRatio();
-    const QRect inside(widget->contentsRect().topLeft() * r + QPoint(2, 2), widget->contentsRect().size() * r - QSize(4, 4));
+    const QRect inside(widget->contentsRect().topLeft() * r + QPoint(2, 2),
+                       widget->contentsRect().size() * r - QSize(4, 4));
     QHash<QRgb, int> counts;
     for (int y = inside.top(); y <= inside.bottom(); ++y)
         for (int x = inside.left(); x <= inside.right(); ++x)
@@ -49,7 +50,7 @@ Drawn drawn(QWidget *widget)
     return d;
 }
 
-} // namespace
+}  // namespace
 
 class TestScheme : public WindowTest
 {
@@ -61,6 +62,7 @@ private slots:
     void readableInEveryScheme();
 };
 
+// clang-format off
 void TestScheme::readableInEveryScheme_data()
 {
     QTest::addColumn<QStringList>("schemes");  // switched to one after the other, the window staying open
@@ -68,6 +70,7 @@ void TestScheme::readableInEveryScheme_data()
     QTest::newRow("light, then dark") << QStringList{"light", "dark"};
     QTest::newRow("dark, then light") << QStringList{"dark", "light"};
 }
+// clang-format on
 
 void TestScheme::readableInEveryScheme()
 {
@@ -77,7 +80,8 @@ void TestScheme::readableInEveryScheme()
         w->digitPressed(8);  // typed after the result: every display now shows a figure
 
     for (const QString &scheme : schemes) {
-        const QPalette palette = scheme == QLatin1String("dark") ? darkScheme() : QApplication::style()->standardPalette();
+        const QPalette palette
+            = scheme == QLatin1String("dark") ? darkScheme() : QApplication::style()->standardPalette();
         QApplication::setPalette(palette);
         QCoreApplication::processEvents();
 
@@ -86,8 +90,10 @@ void TestScheme::readableInEveryScheme()
             QLabel *display = label(*w, name);
             const Drawn d = drawn(display);
             QCOMPARE(d.face, qstrcmp(name, "lblInput") == 0 || qstrcmp(name, "lblD") == 0 ? orange : white);
-            QVERIFY2(contrast(d.text, d.face) >= 4.5, qPrintable(QStringLiteral("%1 in %2: %3 on %4, %5:1").arg(
-                display->objectName(), scheme, d.text.name(), d.face.name()).arg(contrast(d.text, d.face), 0, 'f', 1)));
+            QVERIFY2(contrast(d.text, d.face) >= 4.5,
+                     qPrintable(QStringLiteral("%1 in %2: %3 on %4, %5:1")
+                                    .arg(display->objectName(), scheme, d.text.name(), d.face.name())
+                                    .arg(contrast(d.text, d.face), 0, 'f', 1)));
         }
 
         // The rest follows the scheme: the window's face, and a caption on it.
@@ -101,7 +107,9 @@ void TestScheme::readableInEveryScheme()
         const double enabledContrast = contrast(enabled.text, enabled.face);
         const double disabledContrast = contrast(disabled.text, disabled.face);
         QVERIFY2(enabledContrast >= 4.5 && disabledContrast * 1.5 < enabledContrast,
-                 qPrintable(QStringLiteral("%1: enabled %2:1, disabled %3:1").arg(scheme).arg(enabledContrast, 0, 'f', 1)
+                 qPrintable(QStringLiteral("%1: enabled %2:1, disabled %3:1")
+                                .arg(scheme)
+                                .arg(enabledContrast, 0, 'f', 1)
                                 .arg(disabledContrast, 0, 'f', 1)));
     }
 }

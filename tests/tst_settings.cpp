@@ -51,7 +51,7 @@ struct CloseSpy : QObject {
     }
 };
 
-} // namespace
+}  // namespace
 
 class TestSettings : public QObject
 {
@@ -103,7 +103,7 @@ void TestSettings::firstRun()
     MainWindow w;
     QVERIFY(action(w, "nmuSound")->isChecked());
     QVERIFY(!w.testAttribute(Qt::WA_Moved));  // the window system places it
-    QVERIFY(!QFile::exists(storePath()));  // nothing is written at start
+    QVERIFY(!QFile::exists(storePath()));     // nothing is written at start
 }
 
 void TestSettings::savedPositionIsApplied()
@@ -116,6 +116,7 @@ void TestSettings::savedPositionIsApplied()
     QCOMPARE(w.size(), w.sizeHint());
 }
 
+// clang-format off
 void TestSettings::positionComesBack_data()
 {
     QTest::addColumn<QPoint>("where");
@@ -124,6 +125,7 @@ void TestSettings::positionComesBack_data()
     QTest::newRow("closed while minimised") << QPoint(250, 260) << true;
     QTest::newRow("partly off the screen") << QPoint(-40, -25) << false;
 }
+// clang-format on
 
 void TestSettings::positionComesBack()
 {
@@ -202,7 +204,7 @@ void TestSettings::exitSavesOnceAndClosesTheDialog()
 
     QTimer::singleShot(0, action(w, "nmuExit"), &QAction::trigger);
     QCOMPARE(QApplication::exec(), 0);  // the program's event loop ends
-    QCOMPARE(spy.closes, 0);  // without a close request, which would save again
+    QCOMPARE(spy.closes, 0);            // without a close request, which would save again
     QVERIFY(!VersionDialog::instance());
     QCOMPARE(stored("sound/a"), QStringLiteral("False"));
     QCOMPARE(stored("Startup/X"), QStringLiteral("40"));
@@ -230,6 +232,7 @@ void TestSettings::closingLeavesTheDialogOpen()
     QCOMPARE(stored("sound/a"), QStringLiteral("True"));
 }
 
+// clang-format off
 void TestSettings::damagedStores_data()
 {
     QTest::addColumn<QByteArray>("content");
@@ -251,6 +254,7 @@ void TestSettings::damagedStores_data()
     QTest::newRow("sections mixed up") << QByteArray("[Startup]\na=False\n[sound]\nX=5\nY=5\n") << true << false;
     QTest::newRow("good position") << QByteArray("[Startup]\nX=70\nY=80\n") << true << true;
 }
+// clang-format on
 
 void TestSettings::damagedStores()
 {

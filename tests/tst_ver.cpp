@@ -103,6 +103,7 @@ void TestVer::enterAndEscapeNeedTheFocusOnOk()
     QTRY_VERIFY(!v);
 }
 
+// clang-format off
 void TestVer::closingRoutes_data()
 {
     QTest::addColumn<QString>("route");
@@ -110,6 +111,7 @@ void TestVer::closingRoutes_data()
     QTest::newRow("Space on OK") << "space";
     QTest::newRow("close box") << "close";
 }
+// clang-format on
 
 void TestVer::closingRoutes()
 {

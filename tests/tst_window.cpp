@@ -27,6 +27,7 @@ private slots:
     void panelWhileAMessageIsOpen();
 };
 
+// clang-format off
 void TestWindow::rendered_data()
 {
     QTest::addColumn<QString>("script");
@@ -59,6 +60,7 @@ void TestWindow::rendered_data()
     for (const auto &r : rows)
         QTest::newRow(r.script) << QString::fromLatin1(r.script) << QString::fromUtf8(r.panel) << QString::fromLatin1(r.cues);
 }
+// clang-format on
 
 void TestWindow::rendered()
 {
@@ -73,6 +75,7 @@ void TestWindow::rendered()
     QCOMPARE(played, cues);
 }
 
+// clang-format off
 void TestWindow::messages_data()
 {
     QTest::addColumn<QString>("script");
@@ -86,6 +89,7 @@ void TestWindow::messages_data()
     QTest::newRow("0 wins, 0 losses") << "0 W 0 W" << stop << "０勝０敗では勝率を計算できません。";
     QTest::newRow("zero innings") << "0 I 0/3" << stop << "投球回数が０なのでもし自責点があると防御率は無限大です。";
 }
+// clang-format on
 
 // Each message is the calculator's, in a box owned by the window; the action
 // that ends in it plays no cue.
@@ -102,6 +106,7 @@ void TestWindow::messages()
     QCOMPARE(rec->cues, before);
 }
 
+// clang-format off
 void TestWindow::focusAfterEachStep_data()
 {
     QTest::addColumn<QString>("script");
@@ -147,6 +152,7 @@ void TestWindow::focusAfterEachStep_data()
     for (const auto &r : rows)
         QTest::newRow(r.name) << QString::fromLatin1(r.script) << QString::fromLatin1(r.focus);
 }
+// clang-format on
 
 void TestWindow::focusAfterEachStep()
 {
@@ -170,8 +176,9 @@ struct FocusSpy : QObject {
         return false;
     }
 };
-} // namespace
+}  // namespace
 
+// clang-format off
 void TestWindow::focusMovesAtMostOnce_data()
 {
     QTest::addColumn<QString>("before");
@@ -184,6 +191,7 @@ void TestWindow::focusMovesAtMostOnce_data()
     QTest::newRow("winning first figure") << "@cmdDaritu t:3" << "p:W" << 1;
     QTest::newRow("focus not disabled") << "@cmdAC t:10 p:D t:3" << "p:H" << 0;
 }
+// clang-format on
 
 // A screen reader announces every move of the focus: after an action it
 // moves once, never through the keys the action disables.
@@ -200,6 +208,7 @@ void TestWindow::focusMovesAtMostOnce()
     QCOMPARE(spy.moves, moves);
 }
 
+// clang-format off
 void TestWindow::panelWhileAMessageIsOpen_data()
 {
     QTest::addColumn<QString>("script");
@@ -225,6 +234,7 @@ void TestWindow::panelWhileAMessageIsOpen_data()
         << "0 I 0/3" << "in: A:0 B: C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 回 (&I)- | digits- thirds+"
         << "in: A:0 B: C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 回 (&I)- | digits- thirds+";
 }
+// clang-format on
 
 void TestWindow::panelWhileAMessageIsOpen()
 {

@@ -41,6 +41,7 @@ void TestXClipboard::cleanup()
     closeWindow();
 }
 
+// clang-format off
 void TestXClipboard::keys_data()
 {
     QTest::addColumn<QString>("offered");  // by another program, before the keys
@@ -59,6 +60,7 @@ void TestXClipboard::keys_data()
     QTest::newRow("copied and pasted back") << "x" << "7 ctrl+c alt+c ctrl+v ctrl+v"
                                             << "77" << "" << "7" << 0;
 }
+// clang-format on
 
 void TestXClipboard::keys()
 {

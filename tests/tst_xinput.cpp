@@ -26,6 +26,7 @@ void TestXInput::initTestCase()
         QSKIP("needs xdotool; the test command installs it");
 }
 
+// clang-format off
 void TestXInput::keysInOrder_data()
 {
     QTest::addColumn<QString>("keys");  // xdotool key names
@@ -55,6 +56,7 @@ void TestXInput::keysInOrder_data()
             QTest::addRow("%s, %d ms", r.name, delay) << QString::fromLatin1(r.keys) << delay << QString::fromUtf8(r.panel);
     }
 }
+// clang-format on
 
 void TestXInput::keysInOrder()
 {

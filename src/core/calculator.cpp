@@ -17,7 +17,7 @@ qint32 valueOf(const QString &figure)
     return figure.toInt();
 }
 
-} // namespace
+}  // namespace
 
 bool Calculator::takesStatistic(const Statistic &statistic) const
 {

@@ -30,8 +30,8 @@ struct Message {
 
 // What an operation asks of the window once the state has changed.
 struct Outcome {
-    std::optional<Message> message;  // shown before the new state
-    Cue cue = Cue::None;             // played after it, if Sound is on
+    std::optional<Message> message;                     // shown before the new state
+    Cue cue = Cue::None;                                // played after it, if Sound is on
     std::optional<HistoryEntry> result = std::nullopt;  // a result worked out, for the history
 };
 

@@ -8,7 +8,7 @@ constexpr int ColumnCount = 8;
 // The figures, the thirds and the result; the other columns name them.
 const QList<int> figureColumns = {2, 4, 6, 7};
 
-} // namespace
+}  // namespace
 
 QStringList HistoryEntry::columns() const
 {

@@ -14,8 +14,9 @@ bool bothZero(qint32 first, qint32 second)
     return first == 0 && second == 0;
 }
 
-} // namespace
+}  // namespace
 
+// clang-format off
 const std::vector<Statistic> statistics = {
     {"battingAverage", "打数 (&D)", "安打 (&H)", "打数", nullptr, "安打", "打率", false, 3, {},
      {
@@ -50,6 +51,7 @@ const std::vector<Statistic> statistics = {
          return quotient(scaled, pitched);
      }},
 };
+// clang-format on
 
 const Statistic *findStatistic(const char *id)
 {

@@ -19,14 +19,14 @@ struct Refusal {
 };
 
 struct Statistic {
-    const char *id;  // binds its key in the control table, and names it in tests
+    const char *id;                    // binds its key in the control table, and names it in tests
     const char *firstKey, *secondKey;  // the key's caption before and after the first figure is taken
     // The captions beside the first figure, the thirds (none without thirds),
     // the second figure and the result.
     const char *firstFigure, *thirds, *secondFigure, *result;
     bool takesThirds;  // after the first figure, the thirds of an inning are chosen
     int decimals;
-    std::vector<Refusal> thirdsRefusals;  // checked with the first figure and the thirds chosen
+    std::vector<Refusal> thirdsRefusals;        // checked with the first figure and the thirds chosen
     std::vector<Refusal> secondFigureRefusals;  // checked with the two figures
     // Divides in double precision and keeps the quotient as a single-precision
     // float, the value that is then formatted.

@@ -6,7 +6,7 @@ namespace {
 
 std::function<void()> replacement;
 
-} // namespace
+}  // namespace
 
 void soundAlert()
 {

@@ -20,7 +20,7 @@ bool isPlayableWav(const QString &path)
     return decoder.open(QIODevice::ReadOnly) && decoder.audioFormat().isValid() && decoder.size() > 0;
 }
 
-} // namespace
+}  // namespace
 
 CuePlayer &CuePlayer::instance()
 {

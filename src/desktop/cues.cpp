@@ -10,12 +10,12 @@ namespace {
 
 Player replacement;
 
-} // namespace
+}  // namespace
 
 QString path(Cue cue)
 {
     return QCoreApplication::applicationDirPath()
-           + (cue == Cue::Digit ? QStringLiteral("/kavlo1.wav") : QStringLiteral("/kavlo2.wav"));
+        + (cue == Cue::Digit ? QStringLiteral("/kavlo1.wav") : QStringLiteral("/kavlo2.wav"));
 }
 
 void play(Cue cue)
@@ -41,4 +41,4 @@ void setPlayer(Player player)
     replacement = std::move(player);
 }
 
-} // namespace Cues
+}  // namespace Cues

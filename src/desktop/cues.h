@@ -27,4 +27,4 @@ using Player = std::function<void(Cue cue, const QString &wavPath)>;
 // puts the real one back.
 void setPlayer(Player player);
 
-} // namespace Cues
+}  // namespace Cues

@@ -27,8 +27,7 @@ void signalled(int)
     const int savedErrno = errno;
     const char byte = 1;
     // The socket does not block: when it is full, a wake-up is pending anyway.
-    if (::write(wakeUp[0], &byte, 1) < 0) {
-    }
+    if (::write(wakeUp[0], &byte, 1) < 0) {}
     errno = savedErrno;
 }
 
@@ -88,8 +87,7 @@ private:
     static inline QSocketNotifier *notifier = nullptr;
 };
 
-Listener::Listener(QObject *owner, std::function<void()> requested)
-    : QObject(owner), m_requested(std::move(requested))
+Listener::Listener(QObject *owner, std::function<void()> requested) : QObject(owner), m_requested(std::move(requested))
 {
     // A request that came before anyone listened is still in the socket, and
     // wakes the notifier as soon as the event loop runs.
@@ -113,8 +111,7 @@ Listener::~Listener()
 void Listener::wokenUp()
 {
     char bytes[64];
-    while (::read(wakeUp[1], bytes, sizeof bytes) > 0) {
-    }
+    while (::read(wakeUp[1], bytes, sizeof bytes) > 0) {}
     // Answering a request may end listeners; those left are still asked.
     QList<QPointer<Listener>> asked;
     for (Listener *listener : std::as_const(listeners))
@@ -125,7 +122,7 @@ void Listener::wokenUp()
     }
 }
 
-} // namespace
+}  // namespace
 
 void catchEndRequests()
 {

@@ -20,7 +20,7 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
-} // namespace
+}  // namespace
 
 void showMessage(QWidget *owner, const QString &text, MessageIcon icon, const QString &title)
 {

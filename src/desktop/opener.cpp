@@ -82,7 +82,7 @@ void Opening::report(qint32 error)
 
 #endif
 
-} // namespace
+}  // namespace
 
 void openDocument(QObject *context, const QString &directory, const QString &fileName, OpenFailed failed)
 {

@@ -99,7 +99,7 @@ private:
     std::optional<QPoint> m_corner;
 };
 
-} // namespace
+}  // namespace
 
 bool canPlaceWindows()
 {

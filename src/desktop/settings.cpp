@@ -37,7 +37,7 @@ std::optional<int> coordinate(const QSettings &s, const QString &key)
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-} // namespace
+}  // namespace
 
 Saved load()
 {
@@ -69,4 +69,4 @@ void save(bool sound, bool soundChanged, std::optional<QPoint> position)
         qWarning("kavlo: the settings could not be saved to %s", qPrintable(s.fileName()));
 }
 
-} // namespace Settings
+}  // namespace Settings

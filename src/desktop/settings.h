@@ -10,7 +10,7 @@
 namespace Settings {
 
 struct Saved {
-    bool sound = true;  // cues on, unless the store says False
+    bool sound = true;               // cues on, unless the store says False
     std::optional<QPoint> position;  // the frame's top-left corner, when one is stored whole
 };
 
@@ -23,4 +23,4 @@ Saved load();
 // nothing can be written, says so on standard error.
 void save(bool sound, bool soundChanged, std::optional<QPoint> position);
 
-} // namespace Settings
+}  // namespace Settings

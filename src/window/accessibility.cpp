@@ -141,7 +141,7 @@ void replaceInterface(QAccessibleInterface *iface)
     QAccessible::registerAccessibleInterface(iface);
 }
 
-} // namespace
+}  // namespace
 
 namespace Accessibility {
 
@@ -177,4 +177,4 @@ void showOnDisplay(QLabel *display, const QString &text)
     QAccessible::updateAccessibility(&event);
 }
 
-} // namespace Accessibility
+}  // namespace Accessibility

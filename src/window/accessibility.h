@@ -29,4 +29,4 @@ void describeWindow(QWidget *window);
 // assistive technology.
 void showOnDisplay(QLabel *display, const QString &text);
 
-} // namespace Accessibility
+}  // namespace Accessibility

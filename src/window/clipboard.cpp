@@ -21,7 +21,7 @@ void copyShown(const QString &shown)
         QGuiApplication::clipboard()->setText(shown);
 }
 
-} // namespace
+}  // namespace
 
 void MainWindow::copyPressed()
 {
@@ -60,7 +60,8 @@ bool MainWindow::clipboardKeyPressed(const QKeyEvent &key)
 // afresh each time and shown without waiting, like every popup of the window.
 void MainWindow::createCopyMenus()
 {
-    for (QLabel *display : {m_entryDisplay, m_firstFigureDisplay, m_thirdsDisplay, m_secondFigureDisplay, m_resultDisplay}) {
+    for (QLabel *display :
+         {m_entryDisplay, m_firstFigureDisplay, m_thirdsDisplay, m_secondFigureDisplay, m_resultDisplay}) {
         display->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(display, &QWidget::customContextMenuRequested, this, [this, display](const QPoint &at) {
             const QString shown = display->text();

@@ -66,11 +66,12 @@ constexpr Qt::Alignment None = {};
 using K = Kind;
 using F = FontStyle;
 using B = Face;
-} // namespace
+}  // namespace
 
 // The statistic keys' captions follow the calculator's state: MainWindow::render
 // writes them. The numbers after the role give the order that Tab walks the
 // keys in, then the statistic that a key works.
+// clang-format off
 const std::vector<Control> controls = {
     {"lblInput", K::Label, "", 840, 240, 972, 372, F::Display, B::Orange, Right, true, "入力画面"},
     {"Label1", K::Label, "入力画面", 0, 360, 852, 252, F::Caption, B::Standard, Right, true, nullptr},
@@ -105,6 +106,7 @@ const std::vector<Control> controls = {
     {"cmd13", K::Button, "1/3", 2280, 3480, 492, 372, F::Caption, B::Standard, None, false, nullptr, 16},
     {"cmd23", K::Button, "2/3", 2880, 3480, 492, 372, F::Caption, B::Standard, None, false, nullptr, 17},
 };
+// clang-format on
 
 // The sizes a window's icon is drawn at, on title bars, task bars and task
 // switchers up to twice the pixels. Every size is sent to the window system as
@@ -125,8 +127,8 @@ int twipsToPixels(int twips, int dpi)
 
 QRect toPixels(const Control &c, int dpiX, int dpiY)
 {
-    return QRect(twipsToPixels(c.left, dpiX), twipsToPixels(c.top, dpiY),
-                 twipsToPixels(c.width, dpiX), twipsToPixels(c.height, dpiY));
+    return QRect(twipsToPixels(c.left, dpiX), twipsToPixels(c.top, dpiY), twipsToPixels(c.width, dpiX),
+                 twipsToPixels(c.height, dpiY));
 }
 
 QFont font(FontStyle style)
@@ -141,6 +143,7 @@ QFont font(FontStyle style)
     }();
     Q_UNUSED(substituted);
 
+    // clang-format off
     static const struct {
         FontStyle style;
         const char *family;
@@ -150,6 +153,7 @@ QFont font(FontStyle style)
         {FontStyle::Key, "ＭＳ Ｐゴシック", 10.2},     {FontStyle::Caption, "ＭＳ Ｐゴシック", 9},
         {FontStyle::Heading, "ＭＳ Ｐゴシック", 12},   {FontStyle::Button, "ＭＳ Ｐゴシック", 10.8},
     };
+    // clang-format on
     for (const auto &face : faces) {
         if (face.style == style) {
             QFont f(QString::fromUtf8(face.family));
@@ -171,9 +175,9 @@ QHash<QString, QWidget *> createControls(const Control *table, size_t count, QWi
         if (c->kind == Kind::Button) {
             w = new QPushButton(QString::fromUtf8(c->caption), client);
         } else {
-            QLabel *label = c->kind == Kind::Picture  ? new PictureBox(client)
-                            : c->face != Face::Standard ? new FigureDisplay(client)
-                                                        : new QLabel(client);
+            QLabel *label = c->kind == Kind::Picture ? new PictureBox(client)
+                : c->face != Face::Standard          ? new FigureDisplay(client)
+                                                     : new QLabel(client);
             label->setText(QString::fromUtf8(c->caption));
             label->setAlignment(c->align);
             if (c->face != Face::Standard || c->kind == Kind::Picture)
@@ -219,4 +223,4 @@ QHash<QString, QWidget *> createControls(const Control *table, size_t count, QWi
     return byName;
 }
 
-} // namespace ControlTable
+}  // namespace ControlTable

@@ -24,11 +24,10 @@ struct Control {
     Face face;
     Qt::Alignment align;
     bool enabled;
-    const char *role;  // accessible name of a display; buttons take theirs from the caption
-    int focus = 0;  // place in the order of Tab, from 1; 0 for none
+    const char *role;                 // accessible name of a display; buttons take theirs from the caption
+    int focus = 0;                    // place in the order of Tab, from 1; 0 for none
     const char *statistic = nullptr;  // id of the statistic that the key works
 };
-
 
 // Client area of the main window, in twips.
 inline constexpr int ClientWidth = 3672;
@@ -49,4 +48,4 @@ QFont font(FontStyle style);
 // styled and in their order of Tab; returns them by name.
 QHash<QString, QWidget *> createControls(const Control *table, size_t count, QWidget *client);
 
-} // namespace ControlTable
+}  // namespace ControlTable

@@ -4,7 +4,8 @@
 #include <QStyle>
 #include <QtMath>
 
-FigureDisplay::FigureDisplay(QWidget *parent) : QLabel(parent) {}
+FigureDisplay::FigureDisplay(QWidget *parent) : QLabel(parent)
+{}
 
 QFont FigureDisplay::shownFont() const
 {

@@ -38,7 +38,7 @@ public:
     }
 };
 
-} // namespace
+}  // namespace
 
 HistoryWindow::HistoryWindow(History *history)
     : QWidget(nullptr, Qt::Window), m_history(history), m_list(new QTreeView(this))

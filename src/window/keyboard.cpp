@@ -17,7 +17,7 @@ constexpr int chord(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifie
     return QKeyCombination(modifiers, key).toCombined();
 }
 
-} // namespace
+}  // namespace
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
@@ -43,7 +43,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         return true;
     // Typed characters: as on any desktop, a Ctrl or Alt chord types none.
     const QString text = key->text();
-    if (text.size() != 1 || !text[0].isPrint() || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+    if (text.size() != 1 || !text[0].isPrint()
+        || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
         return false;
     // Space stays with the focused key, which it presses: there it is a key, not a character.
     return characterTyped(text[0]) && key->key() != Qt::Key_Space;

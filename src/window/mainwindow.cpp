@@ -29,11 +29,12 @@ QString textOf(const char *text)
     return text ? QString::fromUtf8(text) : QString();
 }
 
-} // namespace
+}  // namespace
 
 MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QMainWindow(parent,
+                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                      | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("kavlo"));
     setWindowTitle(QLatin1String(Identity::ProductName) + QLatin1String("Ver") + QLatin1String(Identity::Version));
@@ -92,8 +93,8 @@ void MainWindow::createControls()
     }
 
     const std::pair<QLabel *, QLabel *> captioned[] = {
-        {label("Label1"), m_entryDisplay},       {m_firstFigureCaption, m_firstFigureDisplay},
-        {m_thirdsCaption, m_thirdsDisplay},      {m_secondFigureCaption, m_secondFigureDisplay},
+        {label("Label1"), m_entryDisplay},  {m_firstFigureCaption, m_firstFigureDisplay},
+        {m_thirdsCaption, m_thirdsDisplay}, {m_secondFigureCaption, m_secondFigureDisplay},
         {m_resultCaption, m_resultDisplay},
     };
     for (const auto &[caption, display] : captioned)
@@ -314,7 +315,9 @@ void MainWindow::exitChosen()
 void MainWindow::helpChosen(const QString &document)
 {
     openDocument(this, QCoreApplication::applicationDirPath(), document, [this, document](qint32 r) {
-        showMessage(this, document + QStringLiteral(" を開くことができませんでした。 (") + QString::number(r) + QLatin1Char(')'),
+        showMessage(this,
+                    document + QStringLiteral(" を開くことができませんでした。 (") + QString::number(r)
+                        + QLatin1Char(')'),
                     MessageIcon::None);
     });
 }

@@ -19,6 +19,7 @@ constexpr int ClientWidth = 3192;  // twips
 constexpr int ClientHeight = 2376;
 constexpr Qt::Alignment Left = Qt::AlignLeft | Qt::AlignTop;
 
+// clang-format off
 const Control controls[] = {
     {"Picture1", Kind::Picture, "", 120, 120, 432, 432, FontStyle::None, Face::Standard, {}, true, Identity::ProductName, 1},
     {"Label1", Kind::Label, Identity::ProductName, 840, 240, 0, 240, FontStyle::Heading, Face::Standard, Left, true, nullptr},
@@ -26,21 +27,24 @@ const Control controls[] = {
     {"Label3", Kind::Label, "© 2026 Kavlo 開発チーム", 360, 1200, 0, 204, FontStyle::Key, Face::Standard, Left, true, nullptr},
     {"Command1", Kind::Button, "OK", 1080, 1680, 1092, 492, FontStyle::Button, Face::Standard, {}, true, nullptr, 2},
 };
+// clang-format on
 
 QPointer<VersionDialog> theDialog;
 
-} // namespace
+}  // namespace
 
 VersionDialog::VersionDialog()
-    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Ver"));
     Accessibility::describeDialog(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("バ－ジョン情報"));
     setWindowIcon(ControlTable::applicationIcon());
-    setFixedSize(ControlTable::twipsToPixels(ClientWidth, logicalDpiX()), ControlTable::twipsToPixels(ClientHeight, logicalDpiY()));
+    setFixedSize(ControlTable::twipsToPixels(ClientWidth, logicalDpiX()),
+                 ControlTable::twipsToPixels(ClientHeight, logicalDpiY()));
 
     const QHash<QString, QWidget *> byName = ControlTable::createControls(controls, std::size(controls), this);
     auto label = [&byName](const char *name) { return static_cast<QLabel *>(byName.value(QLatin1String(name))); };
