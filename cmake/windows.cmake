@@ -1,0 +1,60 @@
+# The Windows build, cross-compiled with MinGW-w64 (scripts/windows): the
+# program file's icon and version, and the two ways it is shipped, a zip and
+# an installer, each with the Qt and MinGW DLLs that the program loads and
+# nothing more.
+enable_language(RC)
+set_target_properties(kavlo PROPERTIES WIN32_EXECUTABLE ON)
+
+# The ball at the sizes Windows shows, from the PNGs that res/generate.py
+# draws from the SVG; the largest is kept as PNG, as Windows expects.
+set(KAVLO_ICO ${CMAKE_BINARY_DIR}/kavlo.ico)
+set(ico_pngs)
+foreach(size 16 24 32 48 64 128)
+    list(APPEND ico_pngs ${CMAKE_SOURCE_DIR}/res/icons/${size}.png)
+endforeach()
+add_custom_command(OUTPUT ${KAVLO_ICO}
+    COMMAND icotool -c -o ${KAVLO_ICO} ${ico_pngs} -r ${CMAKE_SOURCE_DIR}/res/icons/256.png
+    DEPENDS ${ico_pngs} ${CMAKE_SOURCE_DIR}/res/icons/256.png VERBATIM)
+configure_file(packaging/kavlo.rc.in kavlo.rc @ONLY)
+target_sources(kavlo PRIVATE ${CMAKE_BINARY_DIR}/kavlo.rc)
+set_source_files_properties(${CMAKE_BINARY_DIR}/kavlo.rc PROPERTIES OBJECT_DEPENDS ${KAVLO_ICO})
+
+# The MinGW runtime that Qt and the program link, found where the compiler finds it.
+set(KAVLO_MINGW_DLLS)
+foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+        OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT IS_ABSOLUTE "${path}")
+        message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not find ${dll}")
+    endif()
+    list(APPEND KAVLO_MINGW_DLLS ${path})
+endforeach()
+
+# Programs run under Wine find the DLLs on WINEPATH: the tests, and the
+# program started from the build directory, with
+#   WINEPATH="$(cat build/windows/winepath)" wine build/windows/bin/kavlo.exe
+set(KAVLO_WINEPATH "Z:${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}")
+foreach(dll ${KAVLO_MINGW_DLLS})
+    get_filename_component(dir ${dll} DIRECTORY)
+    list(APPEND KAVLO_WINEPATH "Z:${dir}")
+endforeach()
+list(REMOVE_DUPLICATES KAVLO_WINEPATH)
+file(WRITE ${CMAKE_BINARY_DIR}/winepath "${KAVLO_WINEPATH}\n")
+
+# Everything in one directory, as the program finds its files beside itself:
+# the Qt platform plugin and the native style in the folders Qt looks in.
+install(TARGETS kavlo RUNTIME DESTINATION .)
+install(FILES ${KAVLO_RUNTIME_FILES} DESTINATION .)
+install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
+install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> ${KAVLO_MINGW_DLLS}
+        DESTINATION .)
+install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+
+# build/…/kavlo-<version>-win64.zip and kavlo-<version>-setup.exe.
+find_program(MAKENSIS makensis REQUIRED)
+add_custom_target(packages
+    COMMAND ${CMAKE_COMMAND} -DBUILD=${CMAKE_BINARY_DIR} -DSTRIP=${CMAKE_STRIP} -DMAKENSIS=${MAKENSIS}
+        -DVERSION=${PROJECT_VERSION} -DICON=${KAVLO_ICO} -DSOURCE=${CMAKE_SOURCE_DIR}
+        -P ${CMAKE_SOURCE_DIR}/cmake/windows-packages.cmake
+    DEPENDS kavlo VERBATIM)

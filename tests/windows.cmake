@@ -1,0 +1,34 @@
+# The tests of the Windows build, run as Windows programs under Wine
+# (scripts/windows starts the X server, sound server and Wine prefix they
+# share): the computation, the window and its keys, the settings in the
+# registry and the help documents through the shell. The rest are about
+# Linux desktop services, Qt Multimedia or the Debian package.
+foreach(test tst_calculator tst_format tst_pasteddigits)
+    kavlo_test(${test} CORE)
+endforeach()
+# Each on the screen, through Windows' own windows (Wine's), where on Linux
+# most are drawn off the screen.
+foreach(test tst_panel tst_window tst_keyboard tst_model tst_settings)
+    kavlo_test(${test})
+endforeach()
+target_sources(tst_settings PRIVATE store_registry.cpp)
+# The help test takes its documents away and back, so it gets a directory of its own.
+add_executable(tst_help tst_help_win.cpp)
+target_link_libraries(tst_help PRIVATE kavlotestsupport)
+set_target_properties(tst_help PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/helptest)
+kavlo_test(tst_help RUN tst_help)
+
+string(REPLACE ";" "\\;" winepath "${KAVLO_WINEPATH}")
+foreach(test tst_calculator tst_format tst_pasteddigits tst_panel tst_window tst_keyboard tst_model tst_settings tst_help)
+    set_target_properties(${test} PROPERTIES CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_SOURCE_DIR}/wine-qtest)
+    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT "WINEPATH=${winepath}")
+    # Every window saves its settings as it closes, and there is one registry.
+    if(NOT test MATCHES "calculator|format|pasteddigits")
+        set_property(TEST ${test} APPEND PROPERTY RESOURCE_LOCK wine-registry)
+    endif()
+endforeach()
+
+# The installer, once the packages target has made it: installed, used and uninstalled.
+add_test(NAME installer COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/installer.sh
+         ${CMAKE_BINARY_DIR}/kavlo-${PROJECT_VERSION}-setup.exe)
+set_tests_properties(installer PROPERTIES TIMEOUT 300 SKIP_RETURN_CODE 77 RESOURCE_LOCK wine-registry)
