@@ -16,7 +16,7 @@ need_packages() {
 }
 
 # What building and running the program needs.
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-wayland fonts-ipafont-gothic fonts-liberation2)
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev libpulse-dev pkgconf qt6-qpa-plugins qt6-wayland fonts-ipafont-gothic fonts-liberation2)
 # What cpack -G DEB needs besides: dpkg-shlibdeps finds the libraries to depend on, in the files that file picks out.
 DEB_PACKAGES=(dpkg-dev file)
 # What the Windows build needs (scripts/windows): the MinGW-w64 cross compiler,

@@ -59,11 +59,15 @@ run(dpkg-deb --field ${deb} Depends)
 string(REGEX REPLACE "\\([^)]*\\)| " "" depends "${out}")
 string(STRIP "${depends}" depends)
 string(REPLACE "," ";" depends "${depends}")
-foreach(package libqt6widgets6 libqt6multimedia6 fonts-ipafont-gothic fonts-liberation2 qt6-qpa-plugins qt6-wayland)
+foreach(package libqt6widgets6 libpulse0 fonts-ipafont-gothic fonts-liberation2 qt6-qpa-plugins qt6-wayland)
     if(NOT package IN_LIST depends)
         message(FATAL_ERROR "Depends lacks ${package}: ${out}")
     endif()
 endforeach()
+# The cues need no media framework.
+if(depends MATCHES "multimedia|gstreamer|libav")
+    message(FATAL_ERROR "Depends names a media framework: ${out}")
+endif()
 
 # Every dependency can be met on this system; a misspelt name fails here.
 run(apt-get install --simulate --no-install-recommends ${deb})

@@ -1,11 +1,13 @@
 # The tests of the Windows build, run as Windows programs under Wine
 # (scripts/windows starts the X server, sound server and Wine prefix they
 # share): the computation, the window and its keys, the settings in the
-# registry and the help documents through the shell. The rest are about
-# Linux desktop services, Qt Multimedia or the Debian package.
-foreach(test tst_calculator tst_format tst_pasteddigits)
+# registry and the help documents through the shell, and the WAV reader that
+# tells a cue file that is no WAV. The rest are about Linux desktop services,
+# the sound server or the Debian package.
+foreach(test tst_calculator tst_format tst_pasteddigits tst_wavfile)
     kavlo_test(${test} CORE)
 endforeach()
+target_link_libraries(tst_wavfile PRIVATE kavlodesktop)
 # Each on the screen, through Windows' own windows (Wine's), where on Linux
 # most are drawn off the screen.
 foreach(test tst_panel tst_window tst_keyboard tst_model tst_settings)
@@ -19,11 +21,12 @@ set_target_properties(tst_help PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINAR
 kavlo_test(tst_help RUN tst_help)
 
 string(REPLACE ";" "\\;" winepath "${KAVLO_WINEPATH}")
-foreach(test tst_calculator tst_format tst_pasteddigits tst_panel tst_window tst_keyboard tst_model tst_settings tst_help)
+foreach(test tst_calculator tst_format tst_pasteddigits tst_wavfile tst_panel tst_window tst_keyboard tst_model tst_settings
+        tst_help)
     set_target_properties(${test} PROPERTIES CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_SOURCE_DIR}/wine-qtest)
     set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT "WINEPATH=${winepath}")
     # Every window saves its settings as it closes, and there is one registry.
-    if(NOT test MATCHES "calculator|format|pasteddigits")
+    if(NOT test MATCHES "calculator|format|pasteddigits|wavfile")
         set_property(TEST ${test} APPEND PROPERTY RESOURCE_LOCK wine-registry)
     endif()
 endforeach()

@@ -1,42 +1,17 @@
-// Plays cue files through Qt Multimedia: one QSoundEffect per file, created
-// on first use, at most one cue sounding at a time. Only the desktop layer and
-// its tests use it; the program plays cues through Cues.
+// What plays the cue files on this platform: the one part of the cues that
+// each platform has a file of its own for, chosen by the build. Only Cues
+// uses it.
 #pragma once
 
-#include <QHash>
-#include <QObject>
+#include <QStringList>
 
-#include <functional>
+namespace CuePlayer {
 
-class QSoundEffect;
+// Starts the file's sound and returns at once; it cuts off the sound still
+// playing. A file that cannot be played, or no way to play it, is silence.
+void play(const QString &wavPath);
 
-class CuePlayer : public QObject
-{
-public:
-    static CuePlayer &instance();
+// Readies the files for playing, so that their first play needs no more work.
+void prepare(const QStringList &wavPaths);
 
-    // Starts the cue and returns at once. A missing or unplayable file sounds
-    // the desktop's alert instead; with no audio output at all nothing sounds.
-    void play(const QString &wavPath);
-
-    // Reaches the sound server and loads the file once, without playing it,
-    // unless it has been played already.
-    void prepare(const QString &wavPath);
-
-    // What tests and the benchmark watch: whether the file has been prepared
-    // or played yet, whether it is sounding, and each start and end.
-    bool isLoaded(const QString &wavPath) const { return m_effects.contains(wavPath); }
-    bool isPlaying(const QString &wavPath) const;
-    using PlayingWatcher = std::function<void(const QString &wavPath, bool playing)>;
-    void setPlayingWatcher(PlayingWatcher watcher) { m_watcher = std::move(watcher); }
-
-private:
-    using QObject::QObject;
-    QSoundEffect *effectFor(const QString &wavPath);
-    void statusChanged(QSoundEffect *effect);
-
-    QHash<QString, QSoundEffect *> m_effects;
-    // A play asked for while its file was still loading; it starts once loaded.
-    QSoundEffect *m_pending = nullptr;
-    PlayingWatcher m_watcher;
-};
+}  // namespace CuePlayer

@@ -25,15 +25,13 @@ void play(Cue cue)
     if (replacement)
         replacement(cue, path(cue));
     else
-        CuePlayer::instance().play(path(cue));
+        CuePlayer::play(path(cue));
 }
 
 void prepare()
 {
-    if (replacement)
-        return;
-    for (Cue cue : {Cue::Digit, Cue::Function})
-        CuePlayer::instance().prepare(path(cue));
+    if (!replacement)
+        CuePlayer::prepare({path(Cue::Digit), path(Cue::Function)});
 }
 
 void setPlayer(Player player)

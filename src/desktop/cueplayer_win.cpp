@@ -1,5 +1,7 @@
 // The cues on Windows: PlaySoundW from winmm, asynchronous, by file name.
-#include "cues.h"
+#include "cueplayer.h"
+
+#include "wavfile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -8,40 +10,22 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-namespace Cues {
+namespace CuePlayer {
 
 namespace {
 
-Player replacement;
-
 // PlaySoundW reports nothing once it plays in the background, so a file that
-// is missing or not a WAV is told by its header here, as on Linux.
+// is missing or not a WAV is told by its header here.
 bool looksLikeWav(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray header = file.read(12);
-    return header.size() == 12 && header.startsWith("RIFF") && header.endsWith("WAVE");
+    return file.open(QIODevice::ReadOnly) && hasWavHeader(file.read(12));
 }
 
 }  // namespace
 
-QString path(Cue cue)
+void play(const QString &wavPath)
 {
-    return QCoreApplication::applicationDirPath()
-        + (cue == Cue::Digit ? QStringLiteral("/kavlo1.wav") : QStringLiteral("/kavlo2.wav"));
-}
-
-void play(Cue cue)
-{
-    if (cue == Cue::None)
-        return;
-    const QString wavPath = path(cue);
-    if (replacement) {
-        replacement(cue, wavPath);
-        return;
-    }
     if (!looksLikeWav(wavPath)) {
         QApplication::beep();
         return;
@@ -53,12 +37,7 @@ void play(Cue cue)
 }
 
 // Nothing to ready: PlaySoundW reads the file when it plays it.
-void prepare()
+void prepare(const QStringList &)
 {}
 
-void setPlayer(Player player)
-{
-    replacement = std::move(player);
-}
-
-}  // namespace Cues
+}  // namespace CuePlayer
