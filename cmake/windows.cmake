@@ -15,7 +15,7 @@ endforeach()
 add_custom_command(OUTPUT ${KAVLO_ICO}
     COMMAND icotool -c -o ${KAVLO_ICO} ${ico_pngs} -r ${CMAKE_SOURCE_DIR}/res/icons/256.png
     DEPENDS ${ico_pngs} ${CMAKE_SOURCE_DIR}/res/icons/256.png VERBATIM)
-configure_file(packaging/kavlo.rc.in kavlo.rc @ONLY)
+configure_file(packaging/kavlo.rc.in ${CMAKE_BINARY_DIR}/kavlo.rc @ONLY)
 target_sources(kavlo PRIVATE ${CMAKE_BINARY_DIR}/kavlo.rc)
 set_source_files_properties(${CMAKE_BINARY_DIR}/kavlo.rc PROPERTIES OBJECT_DEPENDS ${KAVLO_ICO})
 
