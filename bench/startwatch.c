@@ -4,7 +4,8 @@
  * and then painted (the window's middle row, read back from the screen, is
  * no longer mostly the black of the bare root, as Qt windows have no
  * background of their own until they paint). The program's resident memory
- * is read from /proc a given delay after it painted, then it is killed.
+ * and processor time are read from /proc a given delay after its window was
+ * mapped, then it is killed.
  *
  *   bench_startwatch RUNS DELAY_MS NAME PROGRAM [NAME PROGRAM ...]
  *
@@ -199,7 +200,7 @@ static int run_once(const char *program, int delay_ms, struct result *r)
     }
     r->painted = now_ms() - t0;
 
-    while (now_ms() < t0 + r->painted + delay_ms) {
+    while (now_ms() < t0 + r->mapped + delay_ms) {
         if (!next_event(&ev, 20) && exited(pid)) {
             dead = 1;
             goto done;

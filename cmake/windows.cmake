@@ -10,12 +10,12 @@ set_target_properties(kavlo PROPERTIES WIN32_EXECUTABLE ON)
 set(KAVLO_ICO ${CMAKE_BINARY_DIR}/kavlo.ico)
 set(ico_pngs)
 foreach(size 16 24 32 48 64 128)
-    list(APPEND ico_pngs ${CMAKE_SOURCE_DIR}/res/icons/${size}.png)
+    list(APPEND ico_pngs ${PROJECT_SOURCE_DIR}/res/icons/${size}.png)
 endforeach()
 add_custom_command(OUTPUT ${KAVLO_ICO}
-    COMMAND icotool -c -o ${KAVLO_ICO} ${ico_pngs} -r ${CMAKE_SOURCE_DIR}/res/icons/256.png
-    DEPENDS ${ico_pngs} ${CMAKE_SOURCE_DIR}/res/icons/256.png VERBATIM)
-configure_file(packaging/kavlo.rc.in kavlo.rc @ONLY)
+    COMMAND icotool -c -o ${KAVLO_ICO} ${ico_pngs} -r ${PROJECT_SOURCE_DIR}/res/icons/256.png
+    DEPENDS ${ico_pngs} ${PROJECT_SOURCE_DIR}/res/icons/256.png VERBATIM)
+configure_file(packaging/kavlo.rc.in ${CMAKE_BINARY_DIR}/kavlo.rc @ONLY)
 target_sources(kavlo PRIVATE ${CMAKE_BINARY_DIR}/kavlo.rc)
 set_source_files_properties(${CMAKE_BINARY_DIR}/kavlo.rc PROPERTIES OBJECT_DEPENDS ${KAVLO_ICO})
 
@@ -55,6 +55,6 @@ install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 find_program(MAKENSIS makensis REQUIRED)
 add_custom_target(packages
     COMMAND ${CMAKE_COMMAND} -DBUILD=${CMAKE_BINARY_DIR} -DSTRIP=${CMAKE_STRIP} -DMAKENSIS=${MAKENSIS}
-        -DVERSION=${PROJECT_VERSION} -DICON=${KAVLO_ICO} -DSOURCE=${CMAKE_SOURCE_DIR}
-        -P ${CMAKE_SOURCE_DIR}/cmake/windows-packages.cmake
+        -DVERSION=${PROJECT_VERSION} -DICON=${KAVLO_ICO} -DSOURCE=${PROJECT_SOURCE_DIR}
+        -P ${PROJECT_SOURCE_DIR}/cmake/windows-packages.cmake
     DEPENDS kavlo VERBATIM)

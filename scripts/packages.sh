@@ -1,4 +1,5 @@
-# Sourced by the start and test scripts: installs the Debian packages that are missing.
+# Sourced by the build, test and bench scripts: the Debian packages each needs, and
+# need_packages, which installs those that are missing.
 need_packages() {
     local missing=() p
     for p in "$@"; do
@@ -17,6 +18,12 @@ need_packages() {
 
 # What building and running the program needs.
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev libpulse-dev pkgconf qt6-qpa-plugins qt6-wayland fonts-ipafont-gothic fonts-liberation2)
+# What the tests need besides (scripts/test): the private servers, the checks of
+# the desktop files, the listing and the package, the layout check and the X tools.
+TEST_PACKAGES=(xvfb xauth pulseaudio pulseaudio-utils desktop-file-utils appstream lintian clang-format xdotool xclip
+    dbus-daemon dbus-bin at-spi2-core python3-pyatspi weston openbox x11-utils libxcb1-dev)
+# What the benchmark needs besides (bench/run).
+BENCH_PACKAGES=(xvfb xauth pulseaudio pulseaudio-utils libx11-dev)
 # What cpack -G DEB needs besides: dpkg-shlibdeps finds the libraries to depend on, in the files that file picks out.
 DEB_PACKAGES=(dpkg-dev file)
 # What the Windows build needs (scripts/windows): the MinGW-w64 cross compiler,
@@ -25,3 +32,23 @@ DEB_PACKAGES=(dpkg-dev file)
 # test it, with Debian's fonts for the Japanese captions.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix dpkg-dev qt6-base-dev qt6-base-dev-tools icoutils nsis
     wine wine64 libwine fonts-ipafont-gothic fonts-liberation2 xvfb xauth xdotool xclip x11-utils pulseaudio pulseaudio-utils)
+
+# The Debian mirror the system's apt sources name first, as
+# "[signed-by=KEYRING] URI SUITE...", from deb822 or one-line sources.
+system_debian_source() {
+    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+        awk -v RS= '/(^|\n)Types:[^\n]*deb/ && /URIs:/ {
+                uri = suites = key = ""
+                n = split($0, lines, "\n")
+                for (i = 1; i <= n; i++) {
+                    if (lines[i] ~ /^URIs:/) { split(lines[i], f, " "); uri = f[2] }
+                    if (lines[i] ~ /^Suites:/) { suites = lines[i]; sub(/^Suites: */, "", suites) }
+                    if (lines[i] ~ /^Signed-By:/) { key = lines[i]; sub(/^Signed-By: */, "", key) }
+                }
+                print (key ? "[signed-by=" key "] " : "") uri, suites
+                exit
+            }' /etc/apt/sources.list.d/debian.sources
+    else
+        sed -nE 's/^deb[[:space:]]+((\[[^]]*\][[:space:]]+)?[^[:space:]]+[[:space:]]+[^[:space:]]+).*/\1/p' /etc/apt/sources.list | head -n 1
+    fi
+}

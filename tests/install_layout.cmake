@@ -37,7 +37,7 @@ if(NOT rc EQUAL 0)
 endif()
 # Checks the listing as installed, beside what it names: an unknown desktop
 # file is only a warning there, so warnings count too.
-execute_process(COMMAND appstreamcli validate-tree --no-net --strict ${PREFIX} RESULT_VARIABLE rc)
+execute_process(COMMAND appstreamcli validate-tree --no-net --strict ${APPSTREAM_OVERRIDE} ${PREFIX} RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "appstreamcli refused the installed listing")
 endif()
