@@ -11,7 +11,6 @@ endforeach()
 foreach(test tst_panel tst_window tst_keyboard tst_keys tst_model tst_settings)
     kavlo_test(${test})
 endforeach()
-target_sources(tst_settings PRIVATE store_registry.cpp)
 # The help test takes its documents away and back, so it gets a directory of its own.
 add_executable(tst_help tst_help_win.cpp)
 target_link_libraries(tst_help PRIVATE kavlotestsupport)
