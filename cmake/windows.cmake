@@ -14,6 +14,9 @@ endforeach()
 add_custom_command(OUTPUT ${KAVLO_ICO}
     COMMAND icotool -c -o ${KAVLO_ICO} ${ico_pngs} -r ${PROJECT_SOURCE_DIR}/res/icons/256.png
     DEPENDS ${ico_pngs} ${PROJECT_SOURCE_DIR}/res/icons/256.png VERBATIM)
+# The program is a target of another folder, which sees this file only through a target of its own.
+add_custom_target(kavlo_icon DEPENDS ${KAVLO_ICO})
+add_dependencies(kavlo kavlo_icon)
 configure_file(packaging/kavlo.rc.in kavlo.rc @ONLY)
 target_sources(kavlo PRIVATE ${PROJECT_BINARY_DIR}/kavlo.rc)
 set_source_files_properties(${PROJECT_BINARY_DIR}/kavlo.rc PROPERTIES OBJECT_DEPENDS ${KAVLO_ICO})
