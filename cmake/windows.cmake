@@ -3,11 +3,10 @@
 # an installer, each with the Qt and MinGW DLLs that the program loads and
 # nothing more.
 enable_language(RC)
-set_target_properties(kavlo PROPERTIES WIN32_EXECUTABLE ON)
 
 # The ball at the sizes Windows shows, from the PNGs that res/generate.py
 # draws from the SVG; the largest is kept as PNG, as Windows expects.
-set(KAVLO_ICO ${CMAKE_BINARY_DIR}/kavlo.ico)
+set(KAVLO_ICO ${PROJECT_BINARY_DIR}/kavlo.ico)
 set(ico_pngs)
 foreach(size 16 24 32 48 64 128)
     list(APPEND ico_pngs ${PROJECT_SOURCE_DIR}/res/icons/${size}.png)
@@ -15,9 +14,12 @@ endforeach()
 add_custom_command(OUTPUT ${KAVLO_ICO}
     COMMAND icotool -c -o ${KAVLO_ICO} ${ico_pngs} -r ${PROJECT_SOURCE_DIR}/res/icons/256.png
     DEPENDS ${ico_pngs} ${PROJECT_SOURCE_DIR}/res/icons/256.png VERBATIM)
-configure_file(packaging/kavlo.rc.in ${CMAKE_BINARY_DIR}/kavlo.rc @ONLY)
-target_sources(kavlo PRIVATE ${CMAKE_BINARY_DIR}/kavlo.rc)
-set_source_files_properties(${CMAKE_BINARY_DIR}/kavlo.rc PROPERTIES OBJECT_DEPENDS ${KAVLO_ICO})
+# The program is a target of another folder, which sees this file only through a target of its own.
+add_custom_target(kavlo_icon DEPENDS ${KAVLO_ICO})
+add_dependencies(kavlo kavlo_icon)
+configure_file(packaging/kavlo.rc.in kavlo.rc @ONLY)
+target_sources(kavlo PRIVATE ${PROJECT_BINARY_DIR}/kavlo.rc)
+set_source_files_properties(${PROJECT_BINARY_DIR}/kavlo.rc PROPERTIES OBJECT_DEPENDS ${KAVLO_ICO})
 
 # The MinGW runtime that Qt and the program link, found where the compiler finds it.
 set(KAVLO_MINGW_DLLS)
@@ -39,7 +41,7 @@ foreach(dll ${KAVLO_MINGW_DLLS})
     list(APPEND KAVLO_WINEPATH "Z:${dir}")
 endforeach()
 list(REMOVE_DUPLICATES KAVLO_WINEPATH)
-file(WRITE ${CMAKE_BINARY_DIR}/winepath "${KAVLO_WINEPATH}\n")
+file(WRITE ${PROJECT_BINARY_DIR}/winepath "${KAVLO_WINEPATH}\n")
 
 # Everything in one directory, as the program finds its files beside itself:
 # the Qt platform plugin and the native style in the folders Qt looks in.
@@ -54,7 +56,7 @@ install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 # build/…/kavlo-<version>-win64.zip and kavlo-<version>-setup.exe.
 find_program(MAKENSIS makensis REQUIRED)
 add_custom_target(packages
-    COMMAND ${CMAKE_COMMAND} -DBUILD=${CMAKE_BINARY_DIR} -DSTRIP=${CMAKE_STRIP} -DMAKENSIS=${MAKENSIS}
+    COMMAND ${CMAKE_COMMAND} -DBUILD=${PROJECT_BINARY_DIR} -DSTRIP=${CMAKE_STRIP} -DMAKENSIS=${MAKENSIS}
         -DVERSION=${PROJECT_VERSION} -DICON=${KAVLO_ICO} -DSOURCE=${PROJECT_SOURCE_DIR}
         -P ${PROJECT_SOURCE_DIR}/cmake/windows-packages.cmake
     DEPENDS kavlo VERBATIM)

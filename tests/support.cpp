@@ -1,6 +1,7 @@
 #include "support.h"
 
 #include "script.h"
+#include "store.h"
 #include "core/statistics.h"
 #include "desktop/alert.h"
 #include "desktop/cues.h"
@@ -16,6 +17,9 @@ void prepareApplication()
     QStandardPaths::setTestModeEnabled(true);
     QApplication::setOrganizationName(QStringLiteral("KAVLO"));
     QApplication::setApplicationName(QStringLiteral("KAVLO"));
+    // Whatever an earlier run left goes, and what this one writes goes with it.
+    Store::remove();
+    qAddPostRoutine(Store::remove);
 }
 
 char *toString(const Shown &m)
@@ -150,6 +154,7 @@ QPalette darkScheme()
 
 void WindowTest::openWindow()
 {
+    Store::remove();
     rec = std::make_unique<Recorder>();
     watchdog = std::make_unique<ModalWatchdog>();
     w = std::make_unique<MainWindow>();
@@ -164,4 +169,5 @@ void WindowTest::closeWindow()
     QVERIFY2(watchdog->seen.isEmpty(), qPrintable(watchdog->seen.join(QLatin1Char('\n'))));
     watchdog.reset();
     rec.reset();
+    Store::remove();
 }

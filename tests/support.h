@@ -18,7 +18,8 @@
 
 #include <memory>
 
-// Settings go to a test location, and the application is named as the program names itself.
+// Settings go to a test location, empty at the start and removed at the end,
+// and the application is named as the program names itself.
 void prepareApplication();
 
 struct Shown {
@@ -99,8 +100,9 @@ QString panel(const QWidget &window, Detail detail = Detail::Compact);
 QPalette darkScheme();
 
 // The fixture of the window tests: a fresh main window for every test
-// function, shown and active, with a Recorder standing in for message boxes
-// and cues, and a watchdog that fails the test if a real box appears.
+// function, shown and active, on an empty settings store that is emptied
+// again afterwards, with a Recorder standing in for message boxes and cues,
+// and a watchdog that fails the test if a real box appears.
 class WindowTest : public QObject
 {
     Q_OBJECT

@@ -203,6 +203,7 @@ void TestClipboard::paste_data()
     QTest::newRow("onto an entry") << "t:123" << "456" << false << "12345" << 2 << 0;
     QTest::newRow("onto a full entry") << "t:12345" << "6" << false << "12345" << 0 << 0;
     QTest::newRow("leading zeros") << "" << "００７" << false << "007" << 3 << 0;
+    QTest::newRow("full-width ends") << "" << "９０" << false << "90" << 2 << 0;
     QTest::newRow("refused onto an entry") << "t:12" << "4 2" << false << "12" << 0 << 1;
     QTest::newRow("Shift+Insert") << "" << "42" << true << "42" << 2 << 0;
     QTest::newRow("Shift+Insert refused") << "" << "abc" << true << "" << 0 << 1;

@@ -28,6 +28,8 @@ void TestPastedDigits::pastedDigits_data()
         {"ideographic spaces", "\u300042\u3000", "42"},
         {"full width", "４２", "42"},
         {"mixed widths", "0０7", "007"},
+        {"full-width zero and nine", "９０", "90"},
+        {"full-width neighbours", "／：", "-"},
         {"leading zeros kept", "00000", "00000"},
         {"five digits", "99999", "99999"},
         {"six digits", "123456", "-"},

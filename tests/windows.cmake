@@ -10,10 +10,9 @@ endforeach()
 target_link_libraries(tst_wavfile PRIVATE kavlodesktop)
 # Each on the screen, through Windows' own windows (Wine's), where on Linux
 # most are drawn off the screen.
-foreach(test tst_panel tst_window tst_keyboard tst_model tst_settings)
+foreach(test tst_panel tst_window tst_keyboard tst_keys tst_model tst_settings)
     kavlo_test(${test})
 endforeach()
-target_sources(tst_settings PRIVATE store_registry.cpp)
 # The help test takes its documents away and back, so it gets a directory of its own.
 add_executable(tst_help tst_help_win.cpp)
 target_link_libraries(tst_help PRIVATE kavlotestsupport)
@@ -21,8 +20,8 @@ set_target_properties(tst_help PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINAR
 kavlo_test(tst_help RUN tst_help)
 
 string(REPLACE ";" "\\;" winepath "${KAVLO_WINEPATH}")
-foreach(test tst_calculator tst_format tst_pasteddigits tst_wavfile tst_panel tst_window tst_keyboard tst_model tst_settings
-        tst_help)
+foreach(test tst_calculator tst_format tst_pasteddigits tst_wavfile tst_panel tst_window tst_keyboard tst_keys tst_model
+        tst_settings tst_help)
     set_target_properties(${test} PROPERTIES CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_SOURCE_DIR}/wine-qtest)
     set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT "WINEPATH=${winepath}")
     # Every window saves its settings as it closes, and there is one registry.

@@ -16,42 +16,68 @@ bool bothZero(qint32 first, qint32 second)
 
 }  // namespace
 
-// clang-format off
 const std::vector<Statistic> statistics = {
-    {"battingAverage", "打数 (&D)", "安打 (&H)", "打数", nullptr, "安打", "打率", false, 3, {},
-     {
-         // More hits than at-bats: the hits are keyed again.
-         {[](qint32 atBats, qint32 hits) { return hits > atBats; }, "打数より安打の数のほうが多いです。", Clears::Entry},
-         {bothZero, "０打数０安打は打率000です。", Clears::Everything},
-     },
-     [](qint32 atBats, qint32 hits, int) { return quotient(hits, atBats); }},
-    {"winningPercentage", "勝 (&W)", "敗 (&L)", "勝", nullptr, "敗", "勝率", false, 3, {},
-     {
-         // No decisions, no percentage.
-         {bothZero, "０勝０敗では勝率を計算できません。", Clears::Everything},
-     },
-     [](qint32 wins, qint32 losses, int) {
-         const qint32 decisions = losses + wins;
-         return quotient(wins, decisions);
-     }},
-    {"earnedRunAverage", "回 (&I)", "自責点 (&J)", "投球回数", "回と", "自責点", "防御率", true, 2,
-     {
-         // No whole innings and no thirds would divide the earned runs by zero.
-         {[](qint32 innings, qint32 thirds) { return innings == 0 && thirds == 0; },
-          "投球回数が０なのでもし自責点があると防御率は無限大です。", Clears::Nothing},
-     },
-     {},
-     [](qint32 innings, qint32 earnedRuns, int thirds) {
-         const qint32 scaled = earnedRuns * 9;
-         double pitched = innings;
-         if (thirds == 1)
-             pitched += 1.0 / 3.0;
-         else if (thirds == 2)
-             pitched += 2.0 / 3.0;
-         return quotient(scaled, pitched);
-     }},
+    {
+        .id = "battingAverage",
+        .firstKey = "打数 (&D)",
+        .secondKey = "安打 (&H)",
+        .firstFigure = "打数",
+        .secondFigure = "安打",
+        .result = "打率",
+        .decimals = 3,
+        .secondFigureRefusals = {
+            // More hits than at-bats: the hits are keyed again.
+            {.applies = [](qint32 atBats, qint32 hits) { return hits > atBats; },
+             .reason = "打数より安打の数のほうが多いです。",
+             .clears = Clears::Entry},
+            {.applies = bothZero, .reason = "０打数０安打は打率000です。", .clears = Clears::Everything},
+        },
+        .formula = [](qint32 atBats, qint32 hits, int) { return quotient(hits, atBats); },
+    },
+    {
+        .id = "winningPercentage",
+        .firstKey = "勝 (&W)",
+        .secondKey = "敗 (&L)",
+        .firstFigure = "勝",
+        .secondFigure = "敗",
+        .result = "勝率",
+        .decimals = 3,
+        .secondFigureRefusals = {
+            // No decisions, no percentage.
+            {.applies = bothZero, .reason = "０勝０敗では勝率を計算できません。", .clears = Clears::Everything},
+        },
+        .formula = [](qint32 wins, qint32 losses, int) {
+            const qint32 decisions = losses + wins;
+            return quotient(wins, decisions);
+        },
+    },
+    {
+        .id = "earnedRunAverage",
+        .firstKey = "回 (&I)",
+        .secondKey = "自責点 (&J)",
+        .firstFigure = "投球回数",
+        .thirds = "回と",
+        .secondFigure = "自責点",
+        .result = "防御率",
+        .takesThirds = true,
+        .decimals = 2,
+        .thirdsRefusals = {
+            // No whole innings and no thirds would divide the earned runs by zero.
+            {.applies = [](qint32 innings, qint32 thirds) { return innings == 0 && thirds == 0; },
+             .reason = "投球回数が０なのでもし自責点があると防御率は無限大です。",
+             .clears = Clears::Nothing},
+        },
+        .formula = [](qint32 innings, qint32 earnedRuns, int thirds) {
+            const qint32 scaled = earnedRuns * 9;
+            double pitched = innings;
+            if (thirds == 1)
+                pitched += 1.0 / 3.0;
+            else if (thirds == 2)
+                pitched += 2.0 / 3.0;
+            return quotient(scaled, pitched);
+        },
+    },
 };
-// clang-format on
 
 const Statistic *findStatistic(const char *id)
 {

@@ -23,11 +23,11 @@ struct Statistic {
     const char *firstKey, *secondKey;  // the key's caption before and after the first figure is taken
     // The captions beside the first figure, the thirds (none without thirds),
     // the second figure and the result.
-    const char *firstFigure, *thirds, *secondFigure, *result;
-    bool takesThirds;  // after the first figure, the thirds of an inning are chosen
+    const char *firstFigure, *thirds = nullptr, *secondFigure, *result;
+    bool takesThirds = false;  // after the first figure, the thirds of an inning are chosen
     int decimals;
-    std::vector<Refusal> thirdsRefusals;        // checked with the first figure and the thirds chosen
-    std::vector<Refusal> secondFigureRefusals;  // checked with the two figures
+    std::vector<Refusal> thirdsRefusals = {};        // checked with the first figure and the thirds chosen
+    std::vector<Refusal> secondFigureRefusals = {};  // checked with the two figures
     // Divides in double precision and keeps the quotient as a single-precision
     // float, the value that is then formatted.
     float (*formula)(qint32 first, qint32 second, int thirds);

@@ -62,7 +62,6 @@ protected:
 
 constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignTop;
 constexpr Qt::Alignment Centre = Qt::AlignHCenter | Qt::AlignTop;
-constexpr Qt::Alignment None = {};
 using K = Kind;
 using F = FontStyle;
 using B = Face;
@@ -73,38 +72,38 @@ using B = Face;
 // keys in, then the statistic that a key works.
 // clang-format off
 const std::vector<Control> controls = {
-    {"lblInput", K::Label, "", 840, 240, 972, 372, F::Display, B::Orange, Right, true, "入力画面"},
-    {"Label1", K::Label, "入力画面", 0, 360, 852, 252, F::Caption, B::Standard, Right, true, nullptr},
-    {"cmdCan", K::Button, "C (&C)", 1920, 240, 732, 372, F::Key, B::Standard, None, true, nullptr, 11},
-    {"Picture1", K::Picture, "", 3000, 120, 432, 432, F::None, B::Standard, None, true, "Kavlo", 19},
-    {"lblA", K::Label, "", 840, 720, 972, 372, F::Display, B::White, Right, true, "第一の数値"},
-    {"Label2", K::Label, "", 0, 840, 852, 252, F::Caption, B::Standard, Right, true, nullptr},
-    {"Label3", K::Label, "", 1800, 840, 732, 252, F::Caption, B::Standard, Right, true, nullptr},
-    {"lblB", K::Label, "", 2520, 720, 972, 372, F::Display, B::White, Right, true, "回の端数"},
-    {"lblC", K::Label, "", 840, 1200, 972, 372, F::Display, B::White, Right, true, "第二の数値"},
-    {"Label4", K::Label, "", 0, 1320, 852, 252, F::Caption, B::Standard, Right, true, nullptr},
-    {"Label5", K::Label, "", 1800, 1320, 732, 252, F::Caption, B::Standard, Right, true, nullptr},
-    {"lblD", K::Label, "", 2520, 1200, 972, 372, F::Display, B::Orange, Right, true, "計算結果"},
-    {"cmd7", K::Button, "7", 120, 1800, 492, 372, F::Digit, B::Standard, None, true, nullptr, 7},
-    {"cmd8", K::Button, "8", 840, 1800, 492, 372, F::Digit, B::Standard, None, true, nullptr, 8},
-    {"cmd9", K::Button, "9", 1560, 1800, 492, 372, F::Digit, B::Standard, None, true, nullptr, 9},
-    {"cmdSyoritu", K::Button, "", 2280, 1800, 1212, 372, F::Key, B::Standard, None, true, nullptr, 12, "winningPercentage"},
-    {"cmd4", K::Button, "4", 120, 2280, 492, 372, F::Digit, B::Standard, None, true, nullptr, 4},
-    {"cmd5", K::Button, "5", 840, 2280, 492, 372, F::Digit, B::Standard, None, true, nullptr, 5},
-    {"cmd6", K::Button, "6", 1560, 2280, 492, 372, F::Digit, B::Standard, None, true, nullptr, 6},
-    {"cmdDaritu", K::Button, "", 2280, 2280, 1212, 372, F::Key, B::Standard, None, true, nullptr, 13, "battingAverage"},
-    {"cmd1", K::Button, "1", 120, 2760, 492, 372, F::Digit, B::Standard, None, true, nullptr, 1},
-    {"cmd2", K::Button, "2", 840, 2760, 492, 372, F::Digit, B::Standard, None, true, nullptr, 2},
-    {"cmd3", K::Button, "3", 1560, 2760, 492, 372, F::Digit, B::Standard, None, true, nullptr, 3},
-    {"comJiseki", K::Button, "", 2280, 2760, 1212, 372, F::Key, B::Standard, None, true, nullptr, 14, "earnedRunAverage"},
-    {"cmd0", K::Button, "0", 120, 3240, 492, 612, F::Digit, B::Standard, None, true, nullptr, 10},
-    {"cmdAC", K::Button, "AC (&A)", 720, 3240, 852, 612, F::Key, B::Standard, None, true, nullptr, 18},
-    {"Label6", K::Label, "F5", 1680, 3240, 492, 252, F::Caption, B::Standard, Centre, true, nullptr},
-    {"Label7", K::Label, "F6", 2280, 3240, 492, 252, F::Caption, B::Standard, Centre, true, nullptr},
-    {"Label9", K::Label, "F7", 2880, 3240, 492, 252, F::Caption, B::Standard, Centre, true, nullptr},
-    {"cmd03", K::Button, "0/3", 1680, 3480, 492, 372, F::Caption, B::Standard, None, false, nullptr, 15},
-    {"cmd13", K::Button, "1/3", 2280, 3480, 492, 372, F::Caption, B::Standard, None, false, nullptr, 16},
-    {"cmd23", K::Button, "2/3", 2880, 3480, 492, 372, F::Caption, B::Standard, None, false, nullptr, 17},
+    {.name = "lblInput", .kind = K::Label, .rect = {840, 240, 972, 372}, .font = F::Display, .face = B::Orange, .align = Right, .role = "入力画面"},
+    {.name = "Label1", .kind = K::Label, .rect = {0, 360, 852, 252}, .caption = "入力画面", .font = F::Caption, .align = Right},
+    {.name = "cmdCan", .kind = K::Button, .rect = {1920, 240, 732, 372}, .caption = "C (&C)", .font = F::Key, .focus = 11},
+    {.name = "Picture1", .kind = K::Picture, .rect = {3000, 120, 432, 432}, .role = "Kavlo", .focus = 19},
+    {.name = "lblA", .kind = K::Label, .rect = {840, 720, 972, 372}, .font = F::Display, .face = B::White, .align = Right, .role = "第一の数値"},
+    {.name = "Label2", .kind = K::Label, .rect = {0, 840, 852, 252}, .font = F::Caption, .align = Right},
+    {.name = "Label3", .kind = K::Label, .rect = {1800, 840, 732, 252}, .font = F::Caption, .align = Right},
+    {.name = "lblB", .kind = K::Label, .rect = {2520, 720, 972, 372}, .font = F::Display, .face = B::White, .align = Right, .role = "回の端数"},
+    {.name = "lblC", .kind = K::Label, .rect = {840, 1200, 972, 372}, .font = F::Display, .face = B::White, .align = Right, .role = "第二の数値"},
+    {.name = "Label4", .kind = K::Label, .rect = {0, 1320, 852, 252}, .font = F::Caption, .align = Right},
+    {.name = "Label5", .kind = K::Label, .rect = {1800, 1320, 732, 252}, .font = F::Caption, .align = Right},
+    {.name = "lblD", .kind = K::Label, .rect = {2520, 1200, 972, 372}, .font = F::Display, .face = B::Orange, .align = Right, .role = "計算結果"},
+    {.name = "cmd7", .kind = K::Button, .rect = {120, 1800, 492, 372}, .caption = "7", .font = F::Digit, .focus = 7},
+    {.name = "cmd8", .kind = K::Button, .rect = {840, 1800, 492, 372}, .caption = "8", .font = F::Digit, .focus = 8},
+    {.name = "cmd9", .kind = K::Button, .rect = {1560, 1800, 492, 372}, .caption = "9", .font = F::Digit, .focus = 9},
+    {.name = "cmdSyoritu", .kind = K::Button, .rect = {2280, 1800, 1212, 372}, .font = F::Key, .focus = 12, .statistic = "winningPercentage"},
+    {.name = "cmd4", .kind = K::Button, .rect = {120, 2280, 492, 372}, .caption = "4", .font = F::Digit, .focus = 4},
+    {.name = "cmd5", .kind = K::Button, .rect = {840, 2280, 492, 372}, .caption = "5", .font = F::Digit, .focus = 5},
+    {.name = "cmd6", .kind = K::Button, .rect = {1560, 2280, 492, 372}, .caption = "6", .font = F::Digit, .focus = 6},
+    {.name = "cmdDaritu", .kind = K::Button, .rect = {2280, 2280, 1212, 372}, .font = F::Key, .focus = 13, .statistic = "battingAverage"},
+    {.name = "cmd1", .kind = K::Button, .rect = {120, 2760, 492, 372}, .caption = "1", .font = F::Digit, .focus = 1},
+    {.name = "cmd2", .kind = K::Button, .rect = {840, 2760, 492, 372}, .caption = "2", .font = F::Digit, .focus = 2},
+    {.name = "cmd3", .kind = K::Button, .rect = {1560, 2760, 492, 372}, .caption = "3", .font = F::Digit, .focus = 3},
+    {.name = "comJiseki", .kind = K::Button, .rect = {2280, 2760, 1212, 372}, .font = F::Key, .focus = 14, .statistic = "earnedRunAverage"},
+    {.name = "cmd0", .kind = K::Button, .rect = {120, 3240, 492, 612}, .caption = "0", .font = F::Digit, .focus = 10},
+    {.name = "cmdAC", .kind = K::Button, .rect = {720, 3240, 852, 612}, .caption = "AC (&A)", .font = F::Key, .focus = 18},
+    {.name = "Label6", .kind = K::Label, .rect = {1680, 3240, 492, 252}, .caption = "F5", .font = F::Caption, .align = Centre},
+    {.name = "Label7", .kind = K::Label, .rect = {2280, 3240, 492, 252}, .caption = "F6", .font = F::Caption, .align = Centre},
+    {.name = "Label9", .kind = K::Label, .rect = {2880, 3240, 492, 252}, .caption = "F7", .font = F::Caption, .align = Centre},
+    {.name = "cmd03", .kind = K::Button, .rect = {1680, 3480, 492, 372}, .caption = "0/3", .font = F::Caption, .enabled = false, .focus = 15},
+    {.name = "cmd13", .kind = K::Button, .rect = {2280, 3480, 492, 372}, .caption = "1/3", .font = F::Caption, .enabled = false, .focus = 16},
+    {.name = "cmd23", .kind = K::Button, .rect = {2880, 3480, 492, 372}, .caption = "2/3", .font = F::Caption, .enabled = false, .focus = 17},
 };
 // clang-format on
 
@@ -127,8 +126,8 @@ int twipsToPixels(int twips, int dpi)
 
 QRect toPixels(const Control &c, int dpiX, int dpiY)
 {
-    return QRect(twipsToPixels(c.left, dpiX), twipsToPixels(c.top, dpiY), twipsToPixels(c.width, dpiX),
-                 twipsToPixels(c.height, dpiY));
+    return QRect(twipsToPixels(c.rect.left, dpiX), twipsToPixels(c.rect.top, dpiY), twipsToPixels(c.rect.width, dpiX),
+                 twipsToPixels(c.rect.height, dpiY));
 }
 
 QFont font(FontStyle style)

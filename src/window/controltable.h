@@ -15,16 +15,21 @@ enum class Kind { Label, Button, Picture };
 enum class FontStyle { None, Display, Digit, Key, Caption, Heading, Button };
 enum class Face { Standard, Orange, White };  // Orange and White are the sunken displays
 
+// A rectangle in twips, from the top-left corner of the client area.
+struct Twips {
+    int left, top, width, height;
+};
+
 struct Control {
     const char *name;
     Kind kind;
-    const char *caption;
-    int left, top, width, height;  // twips
-    FontStyle font;
-    Face face;
-    Qt::Alignment align;
-    bool enabled;
-    const char *role;                 // accessible name of a display; buttons take theirs from the caption
+    Twips rect;
+    const char *caption = "";
+    FontStyle font = FontStyle::None;
+    Face face = Face::Standard;
+    Qt::Alignment align = {};
+    bool enabled = true;
+    const char *role = nullptr;       // accessible name of a display; buttons take theirs from the caption
     int focus = 0;                    // place in the order of Tab, from 1; 0 for none
     const char *statistic = nullptr;  // id of the statistic that the key works
 };

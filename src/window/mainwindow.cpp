@@ -1,8 +1,11 @@
 #include "mainwindow.h"
 
 #include "accessibility.h"
+#include "clipboard.h"
 #include "controltable.h"
+#include "endings.h"
 #include "historywindow.h"
+#include "keyboard.h"
 #include "versiondialog.h"
 #include "identity.h"
 #include "desktop/cues.h"
@@ -39,15 +42,16 @@ MainWindow::MainWindow(QWidget *parent)
     setObjectName(QStringLiteral("kavlo"));
     setWindowTitle(QLatin1String(Identity::ProductName) + QLatin1String("Ver") + QLatin1String(Identity::Version));
     setWindowIcon(ControlTable::applicationIcon());
+    m_clipboard = new Clipboard(this);
     createControls();
     createMenus();
-    createCopyMenus();
     connectActions();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     render();
     m_digitKeys[1]->setFocus();
     readSettings();
-    watchEndings();
+    new Keyboard(this);
+    new Endings(this);
     // Once the window is up, the cues are readied, so that the first one sounds at once.
     QTimer::singleShot(250, this, [this] {
         if (m_soundAction->isChecked())
@@ -97,8 +101,10 @@ void MainWindow::createControls()
         {m_thirdsCaption, m_thirdsDisplay}, {m_secondFigureCaption, m_secondFigureDisplay},
         {m_resultCaption, m_resultDisplay},
     };
-    for (const auto &[caption, display] : captioned)
+    for (const auto &[caption, display] : captioned) {
         Accessibility::describeDisplay(caption, display);
+        m_clipboard->offerCopy(display);
+    }
     // The window takes these keys for the thirds, when they are released.
     for (int t = 0; t < 3; ++t)
         Accessibility::describeFunctionKey(m_thirdsKeys[t], QKeySequence(Qt::Key(Qt::Key_F5 + t)));
@@ -131,7 +137,7 @@ void MainWindow::createMenus()
             [this] { helpChosen(QStringLiteral("KAVLO.TXT")); });
     connect(action(help, "nmuVer", "バ－ジョン情報(&V)"), &QAction::triggered, this, &MainWindow::versionChosen);
 
-    // The keys that the window takes for these items (keyboard.cpp), for the
+    // The keys that the window takes for these items (Keyboard), for the
     // menus and screen readers to name. As shortcuts they act only while the
     // menus have the keyboard, which the window leaves to them.
     const std::pair<QAction *, QKeySequence> named[] = {
@@ -145,9 +151,10 @@ void MainWindow::createMenus()
     }
 
     // The Sound switch is the item's own check mark, which it toggles when
-    // chosen; the new state is saved at once (watchEndings).
+    // chosen. Saved as it changes, it outlives even a display server that goes away.
     m_soundAction->setCheckable(true);
     m_soundAction->setChecked(true);
+    connect(m_soundAction, &QAction::triggered, this, &MainWindow::soundSwitched);
 }
 
 void MainWindow::connectActions()
@@ -162,7 +169,6 @@ void MainWindow::connectActions()
     }
     connect(m_clearEntryKey, &QPushButton::clicked, this, &MainWindow::clearEntryPressed);
     connect(m_clearAllKey, &QPushButton::clicked, this, &MainWindow::clearAllPressed);
-    qApp->installEventFilter(this);
 }
 
 void MainWindow::digitPressed(int digit)
@@ -281,7 +287,7 @@ void MainWindow::readSettings()
     restorePosition(this, saved.position);
 }
 
-void MainWindow::writeSettings()
+void MainWindow::saveSettings()
 {
     Settings::save(m_soundAction->isChecked(), m_soundSwitched, savedPosition(this));
 }
@@ -297,14 +303,14 @@ void MainWindow::soundSwitched()
 // program ends when it is closed too.
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    writeSettings();
+    saveSettings();
     HistoryWindow::closeOpen();
     event->accept();
 }
 
 void MainWindow::exitChosen()
 {
-    writeSettings();
+    saveSettings();
     VersionDialog::closeOpen();
     HistoryWindow::closeOpen();
     // exit(), not quit(): quit() would first ask every window to close,
@@ -330,4 +336,14 @@ void MainWindow::versionChosen()
 void MainWindow::historyChosen()
 {
     HistoryWindow::open(&m_history, this);
+}
+
+void MainWindow::copyPressed()
+{
+    Clipboard::copy(m_calculator.result().isEmpty() ? m_calculator.entry() : m_calculator.result());
+}
+
+void MainWindow::pastePressed()
+{
+    m_clipboard->paste();
 }

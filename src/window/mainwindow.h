@@ -11,8 +11,8 @@
 
 #include <array>
 
+class Clipboard;
 class QAction;
-class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -39,8 +39,12 @@ public:
     void copyPressed();   // the result, or the entry when there is none
     void pastePressed();  // a whole number from the clipboard, keyed digit by digit
 
+    // Saves the Sound switch and the window's position, as every ending does.
+    void saveSettings();
+
+    const Calculator &calculator() const { return m_calculator; }
+
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -52,22 +56,8 @@ private:
     void render();
     void setKeysEnabled(const QList<std::pair<QPushButton *, bool>> &keys);
 
-    // The keyboard: a typed character, which returns whether it was used up,
-    // and a released key.
-    bool characterTyped(QChar character);
-    void keyReleased(int key);
-    bool commandKeyPressed(const QKeyEvent &key);
-    bool accessKeyPressed(QObject *watched, QEvent *event);
-    bool clipboardKeyPressed(const QKeyEvent &key);
-    void createCopyMenus();
-
     void readSettings();
-    void writeSettings();
     void soundSwitched();
-
-    // Endings that do not come through the window (endings.cpp).
-    void watchEndings();
-    void endRequested();
 
     Calculator m_calculator;
     History m_history;  // every result of this run
@@ -80,5 +70,6 @@ private:
     QList<std::pair<const Statistic *, QPushButton *>> m_statisticKeys;
     QPushButton *m_clearEntryKey, *m_clearAllKey;
     QAction *m_soundAction;
+    Clipboard *m_clipboard;
     bool m_soundSwitched = false;  // by the user, in this run
 };

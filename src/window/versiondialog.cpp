@@ -11,7 +11,6 @@
 namespace {
 
 using ControlTable::Control;
-using ControlTable::Face;
 using ControlTable::FontStyle;
 using ControlTable::Kind;
 
@@ -21,11 +20,11 @@ constexpr Qt::Alignment Left = Qt::AlignLeft | Qt::AlignTop;
 
 // clang-format off
 const Control controls[] = {
-    {"Picture1", Kind::Picture, "", 120, 120, 432, 432, FontStyle::None, Face::Standard, {}, true, Identity::ProductName, 1},
-    {"Label1", Kind::Label, Identity::ProductName, 840, 240, 0, 240, FontStyle::Heading, Face::Standard, Left, true, nullptr},
-    {"Label2", Kind::Label, "", 840, 720, 1260, 240, FontStyle::Heading, Face::Standard, Left, true, nullptr},
-    {"Label3", Kind::Label, "© 2026 Kavlo 開発チーム", 360, 1200, 0, 204, FontStyle::Key, Face::Standard, Left, true, nullptr},
-    {"Command1", Kind::Button, "OK", 1080, 1680, 1092, 492, FontStyle::Button, Face::Standard, {}, true, nullptr, 2},
+    {.name = "Picture1", .kind = Kind::Picture, .rect = {120, 120, 432, 432}, .role = Identity::ProductName, .focus = 1},
+    {.name = "Label1", .kind = Kind::Label, .rect = {840, 240, 0, 240}, .caption = Identity::ProductName, .font = FontStyle::Heading, .align = Left},
+    {.name = "Label2", .kind = Kind::Label, .rect = {840, 720, 1260, 240}, .font = FontStyle::Heading, .align = Left},
+    {.name = "Label3", .kind = Kind::Label, .rect = {360, 1200, 0, 204}, .caption = "© 2026 Kavlo 開発チーム", .font = FontStyle::Key, .align = Left},
+    {.name = "Command1", .kind = Kind::Button, .rect = {1080, 1680, 1092, 492}, .caption = "OK", .font = FontStyle::Button, .focus = 2},
 };
 // clang-format on
 

@@ -1,24 +1,17 @@
+// Help documents on Linux: xdg-open opens them with the desktop's viewer for their type.
 #include "opener.h"
 
 #include <QFileInfo>
-
-#ifdef Q_OS_LINUX
 #include <QProcess>
 #include <QTimer>
 
 #include <utility>
-#else
-#include <QDesktopServices>
-#include <QUrl>
-#endif
 
 namespace {
 
 constexpr qint32 NotThere = 2;
 constexpr qint32 NotReadable = 5;
 constexpr qint32 NoViewer = 31;
-
-#ifdef Q_OS_LINUX
 
 // xdg-open reports a missing or failing viewer within moments. It may also
 // run the viewer itself and end only when the viewer does.
@@ -80,8 +73,6 @@ void Opening::report(qint32 error)
     deleteLater();
 }
 
-#endif
-
 }  // namespace
 
 void openDocument(QObject *context, const QString &directory, const QString &fileName, OpenFailed failed)
@@ -95,20 +86,10 @@ void openDocument(QObject *context, const QString &directory, const QString &fil
         failed(NotReadable);
         return;
     }
-#ifdef Q_OS_LINUX
     new Opening(context, file.absoluteFilePath(), std::move(failed));
-#else
-    Q_UNUSED(context);
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath())))
-        failed(NoViewer);
-#endif
 }
 
 void setOpenerPatience(int milliseconds)
 {
-#ifdef Q_OS_LINUX
     patience = milliseconds;
-#else
-    Q_UNUSED(milliseconds);
-#endif
 }
