@@ -125,7 +125,7 @@ void TestDamage::unusableStores()
         QVERIFY(blocker.open(QIODevice::WriteOnly));
     } else if (damage == QLatin1String("unreadable lines")) {
         QVERIFY(f.open(QIODevice::Append));
-        f.write("no setting\n[no section\n");
+        f.write("[other]\nno setting\n");
         f.close();
     } else {
         const QString target = dir() + QStringLiteral("/target");
