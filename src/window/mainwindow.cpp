@@ -154,7 +154,7 @@ void MainWindow::createMenus()
     // chosen. Saved as it changes, it outlives even a display server that goes away.
     m_soundAction->setCheckable(true);
     m_soundAction->setChecked(true);
-    connect(m_soundAction, &QAction::triggered, this, &MainWindow::soundSwitched);
+    connect(m_soundAction, &QAction::triggered, this, &Settings::saveSound);
 }
 
 void MainWindow::connectActions()
@@ -289,13 +289,7 @@ void MainWindow::readSettings()
 
 void MainWindow::saveSettings()
 {
-    Settings::save(m_soundAction->isChecked(), m_soundSwitched, savedPosition(this));
-}
-
-void MainWindow::soundSwitched()
-{
-    m_soundSwitched = true;
-    Settings::save(m_soundAction->isChecked(), true, std::nullopt);
+    Settings::saveOnExit(m_soundAction->isChecked(), savedPosition(this));
 }
 
 // Every close request saves the settings and goes through, and the history
