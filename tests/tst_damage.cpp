@@ -9,6 +9,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+// What path names, through any link: S_IFREG, S_IFIFO, S_IFCHR...; 0 for nothing.
+static mode_t fileType(const QString &path)
+{
+    struct stat st;
+    return stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & S_IFMT : 0;
+}
+
 class TestDamage : public QObject
 {
     Q_OBJECT
@@ -78,6 +89,11 @@ void TestDamage::unusableStores_data()
                                                       << false;
     QTest::newRow("a file in place of the directory") << "file for directory" << QByteArray("sound on\nmoved no\n")
                                                       << false;
+    QTest::newRow("unreadable lines") << "unreadable lines" << QByteArray("sound off\nmoved yes\n") << true;
+    QTest::newRow("a link to a regular file") << "link to a file" << QByteArray("sound off\nmoved yes\n") << true;
+    // Neither read, which could wait for ever, nor replaced by a regular file.
+    QTest::newRow("a link to a FIFO") << "link to a FIFO" << QByteArray("sound on\nmoved no\n") << false;
+    QTest::newRow("a link to a device") << "link to a device" << QByteArray("sound on\nmoved no\n") << false;
 }
 // clang-format on
 
@@ -90,7 +106,7 @@ void TestDamage::unusableStores()
     const QByteArray old = "[Startup]\nX=30\nY=40\n\n[sound]\na=False\n";
     QFile f(store());
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(old);
+    f.write(old + (damage == QLatin1String("unreadable lines") ? "[other]\nno setting\n" : ""));
     f.close();
     if (damage == QLatin1String("file unreadable")) {
         QVERIFY(QFile(store()).setPermissions({}));
@@ -99,11 +115,25 @@ void TestDamage::unusableStores()
     } else if (damage == QLatin1String("directory for file")) {
         QVERIFY(QFile::remove(store()));
         QVERIFY(QDir().mkdir(store()));
-    } else {
+    } else if (damage == QLatin1String("file for directory")) {
         QVERIFY(QDir(dir()).removeRecursively());
         QFile blocker(dir());
         QVERIFY(blocker.open(QIODevice::WriteOnly));
+    } else if (damage.startsWith(QLatin1String("link"))) {
+        const QString target = dir() + QStringLiteral("/target");
+        QVERIFY(QFile::rename(store(), target));
+        if (damage == QLatin1String("link to a FIFO")) {
+            QVERIFY(QFile::remove(target) && mkfifo(QFile::encodeName(target).constData(), 0600) == 0);
+        } else if (damage == QLatin1String("link to a device")) {
+            if (geteuid() != 0)
+                QSKIP("making a device node needs root");
+            // The numbers of /dev/null.
+            QVERIFY(QFile::remove(target)
+                    && mknod(QFile::encodeName(target).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0);
+        }
+        QVERIFY(QFile::link(target, store()));
     }
+    const mode_t type = fileType(store());
 
     // The program starts and ends normally, and harms nothing.
     QByteArray errors;
@@ -111,13 +141,13 @@ void TestDamage::unusableStores()
                       QStringLiteral("6")},
                      &errors),
              seen);
-    QCOMPARE(errors.contains(store().toUtf8()), !written);
+    QCOMPARE(errors.count(store().toUtf8()), written ? 0 : 1);
 
-    if (damage == QLatin1String("directory for file")) {
-        QVERIFY(QFileInfo(store()).isDir());
-    } else if (damage == QLatin1String("file for directory")) {
+    QCOMPARE(fileType(store()), type);  // a folder, a FIFO or a device stays what it is
+    QCOMPARE(QFileInfo(store()).isSymLink(), damage.startsWith(QLatin1String("link")));
+    if (damage == QLatin1String("file for directory")) {
         QVERIFY(QFileInfo(dir()).isFile());
-    } else {
+    } else if (type == S_IFREG) {
         QFile(dir()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QFile(store()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QFile kept(store());

@@ -14,13 +14,20 @@ struct Saved {
     std::optional<QPoint> position;  // the frame's top-left corner, when one is stored whole
 };
 
-// Reads the store; a value it cannot read counts as absent.
+// Reads the store; a value it cannot read counts as absent, and so does a
+// settings file that is not a regular file (a FIFO, a device).
 Saved load();
 
-// Writes the Sound switch and the position, when given, in one atomic write.
+// Writes the Sound switch the user has just switched, and remembers that
+// this run switched it.
+void saveSound(bool on);
+
+// Writes the position, when given, and the Sound switch, in one atomic write.
 // A switch that this run never changed gives way to a readable one in the
-// store, which another copy of the program may have written meanwhile. Where
-// nothing can be written, says so on standard error.
-void save(bool sound, bool soundChanged, std::optional<QPoint> position);
+// store, which another copy of the program may have written meanwhile.
+void saveOnExit(bool sound, std::optional<QPoint> position);
+
+// Both saves say so on standard error where nothing can be written, and
+// never replace a settings file that is not a regular file.
 
 }  // namespace Settings

@@ -6,4 +6,7 @@
 
 #include <memory>
 
+// The file that holds the store; empty where the store is no file.
+QString settingsStoreFile(const QString &application);
+
 std::unique_ptr<QSettings> openSettingsStore(const QString &application);

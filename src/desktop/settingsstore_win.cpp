@@ -13,3 +13,9 @@ std::unique_ptr<QSettings> openSettingsStore(const QString &application)
     store->beginGroup(application);
     return store;
 }
+
+// The registry is no file.
+QString settingsStoreFile(const QString &)
+{
+    return QString();
+}

@@ -160,7 +160,7 @@ void MainWindow::createMenus()
     // chosen. Saved as it changes, it outlives even a display server that goes away.
     m_soundAction->setCheckable(true);
     m_soundAction->setChecked(true);
-    connect(m_soundAction, &QAction::triggered, this, &MainWindow::soundSwitched);
+    connect(m_soundAction, &QAction::triggered, this, &Settings::saveSound);
 }
 
 void MainWindow::connectActions()
@@ -295,13 +295,7 @@ void MainWindow::readSettings()
 
 void MainWindow::saveSettings()
 {
-    Settings::save(m_soundAction->isChecked(), m_soundSwitched, savedPosition(this));
-}
-
-void MainWindow::soundSwitched()
-{
-    m_soundSwitched = true;
-    Settings::save(m_soundAction->isChecked(), true, std::nullopt);
+    Settings::saveOnExit(m_soundAction->isChecked(), savedPosition(this));
 }
 
 // The focus frame shows from the start on the key with the focus, as it does

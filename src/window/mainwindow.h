@@ -58,7 +58,6 @@ private:
     void setKeysEnabled(const QList<std::pair<QPushButton *, bool>> &keys);
 
     void readSettings();
-    void soundSwitched();
 
     Calculator m_calculator;
     History m_history;  // every result of this run
@@ -72,5 +71,4 @@ private:
     QPushButton *m_clearEntryKey, *m_clearAllKey;
     QAction *m_soundAction;
     Clipboard *m_clipboard;
-    bool m_soundSwitched = false;  // by the user, in this run
 };
