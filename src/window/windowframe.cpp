@@ -151,7 +151,9 @@ void frame(QWidget *window)
 {
     if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         return;
-    window->setWindowFlag(Qt::FramelessWindowHint);
+    // Without the customise hint: with it Qt drops the frameless hint of a
+    // window that offers minimise, and draws its own title bar too.
+    window->setWindowFlags((window->windowFlags() & ~Qt::CustomizeWindowHint) | Qt::FramelessWindowHint);
     auto *bar = new TitleBar(window);
     const int height = bar->height();
     if (window->layout()) {
