@@ -47,7 +47,7 @@ void TestWayland::noMaximise()
     w.show();
     if (!opened.isEmpty())
         action(w, opened)->trigger();
-    QWidget *shown = w.objectName() == window ? &w : nullptr;
+    QWidget *shown = nullptr;
     for (QWidget *top : QApplication::topLevelWidgets())
         shown = top->objectName() == window ? top : shown;
     QVERIFY(QTest::qWaitForWindowExposed(shown));
@@ -68,11 +68,10 @@ void TestWayland::noMaximise()
         shown->windowHandle()->setWindowStates(state);
         QTest::qWait(300);  // the compositor's configure, and the answer to it
         QVERIFY(QTest::qWaitForWindowExposed(shown));
-        QCOMPARE(shown->size() == size, fixed);
+        QTRY_COMPARE(shown->size() == size, fixed);
         QCOMPARE(shown->windowState() == Qt::WindowNoState, fixed);
     }
     // Still answering: a key of the main window works.
-    w.activateWindow();
     play(w, "7");
     QCOMPARE(label(w, "lblInput")->text(), QStringLiteral("7"));
     HistoryWindow::closeOpen();
