@@ -181,23 +181,17 @@ void TestKeyboard::menuBarKeysStayThere()
 void TestKeyboard::focusFrame_data()
 {
     QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("focus");
     QTest::addColumn<bool>("framed");
-    QTest::newRow("at start") << ""
-                              << "cmd1" << true;
-    QTest::newRow("a key clicked") << "2"
-                                   << "cmd2" << false;
+    QTest::newRow("at start") << QString() << true;
+    QTest::newRow("a key clicked") << QStringLiteral("2") << false;
 }
 
-// The styles draw the focus frame only where the window's focus was moved
-// from the keyboard (State_KeyboardFocusChange), on the control with the focus.
+// Styles draw the focus frame only once the window's focus has moved from the keyboard.
 void TestKeyboard::focusFrame()
 {
     QFETCH(QString, script);
-    QFETCH(QString, focus);
     QFETCH(bool, framed);
     play(*w, script);
-    QCOMPARE(focused()->objectName(), focus);
     QStyleOption option;
     option.initFrom(focused());
     QCOMPARE(option.state.testFlags(QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange), framed);
