@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QEventLoop>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeView>
@@ -35,6 +36,8 @@ class TestHistory : public WindowTest
 
 private slots:
     void threeStatistics();
+    void programKeys_data();
+    void programKeys();
 };
 
 void TestHistory::threeStatistics()
@@ -75,6 +78,32 @@ void TestHistory::threeStatistics()
              "打率\t打数\t10\t\t\t安打\t3\t0.300\n勝率\t勝\t007\t\t\t敗\t0\t1.000");
     w->close();
     QVERIFY(!HistoryWindow::instance());
+}
+
+void TestHistory::programKeys_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<bool>("ends");  // the program, as 終了 does
+    QTest::newRow("Escape") << QKeySequence(Qt::Key_Escape) << false;
+    QTest::newRow("Ctrl+H") << QKeySequence(QStringLiteral("Ctrl+H")) << false;
+    QTest::newRow("Ctrl+Q") << QKeySequence(QStringLiteral("Ctrl+Q")) << true;
+}
+
+// With the history window active, each key closes it; Ctrl+Q ends the
+// program's event loop as well, and nothing else does.
+void TestHistory::programKeys()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(bool, ends);
+    action(*w, "nmuHistory")->trigger();
+    HistoryWindow *history = HistoryWindow::instance();
+    QVERIFY(QTest::qWaitForWindowActive(history));
+    QEventLoop loop;
+    QTimer::singleShot(ends ? 5000 : 200, &loop, [&loop] { loop.exit(1); });
+    QTest::keySequence(QApplication::focusWidget(), keys);
+    QCOMPARE(loop.exec() == 0, ends);
+    QVERIFY(!HistoryWindow::instance());
+    QVERIFY(w->isVisible());
 }
 
 QTEST_MAIN(TestHistory)

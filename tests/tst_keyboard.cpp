@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStyleOption>
 #include <QTest>
 
 class TestKeyboard : public WindowTest
@@ -22,6 +23,8 @@ private slots:
     void swallowedCharactersReachNoControl();
     void messageBoxKeysStayThere();
     void menuBarKeysStayThere();
+    void focusFrame_data();
+    void focusFrame();
 };
 
 // clang-format off
@@ -173,6 +176,25 @@ void TestKeyboard::menuBarKeysStayThere()
     QTest::keyClick(focused(), Qt::Key_Escape);
     QCOMPARE(panel(*w),
              QStringLiteral("in: A:9 B: C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 回 (&I)- | digits- thirds+"));
+}
+
+void TestKeyboard::focusFrame_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<bool>("framed");
+    QTest::newRow("at start") << QString() << true;
+    QTest::newRow("a key clicked") << QStringLiteral("2") << false;
+}
+
+// Styles draw the focus frame only once the window's focus has moved from the keyboard.
+void TestKeyboard::focusFrame()
+{
+    QFETCH(QString, script);
+    QFETCH(bool, framed);
+    play(*w, script);
+    QStyleOption option;
+    option.initFrom(focused());
+    QCOMPARE(option.state.testFlags(QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange), framed);
 }
 
 QTEST_MAIN(TestKeyboard)

@@ -1,7 +1,12 @@
-// Where the window opens and what it saves under a real window manager: the
-// openbox on the X server named in TEST_WM_DISPLAY (scripts/with-test-servers).
-// A corner is the frame's, as the X server has it.
+// Where the window opens and what it saves under a real window manager, and
+// the second windows coming back when they are opened again: on the X server
+// that the variable WM_DISPLAY_VARIABLE names, TEST_WM_DISPLAY (openbox) unless
+// it says otherwise (scripts/with-test-servers). A corner is the frame's, as
+// the X server has it.
 #include "support.h"
+
+#include "window/historywindow.h"
+#include "window/versiondialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,7 +19,7 @@
 
 namespace {
 
-enum Ending { CloseBox, Exit, Minimised, Maximised };
+enum Ending { CloseBox, Exit, Minimised, Maximised, FullScreen, Shaded };
 
 xcb_connection_t *x()
 {
@@ -47,23 +52,50 @@ QPoint frameCorner(const QWidget &w)
     return corner;
 }
 
-// As a task bar asks it: the window manager closes the window as its close box does.
-void closeBox(const QWidget &w)
+xcb_atom_t atom(const char *name)
 {
-    const char name[] = "_NET_CLOSE_WINDOW";
-    xcb_intern_atom_reply_t *atom
-        = xcb_intern_atom_reply(x(), xcb_intern_atom(x(), false, sizeof name - 1, name), nullptr);
+    xcb_intern_atom_reply_t *reply
+        = xcb_intern_atom_reply(x(), xcb_intern_atom(x(), false, strlen(name), name), nullptr);
+    const xcb_atom_t atom = reply->atom;
+    free(reply);
+    return atom;
+}
+
+// Asks the window manager for something about the window, as a task bar or
+// wmctrl does.
+void askWindowManager(const QWidget &w, const char *message, xcb_atom_t argument = 0)
+{
     xcb_client_message_event_t event = {};
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 32;
     event.window = xcb_window_t(w.winId());
-    event.type = atom->atom;
-    free(atom);
+    event.type = atom(message);
+    event.data.data32[0] = 1;  // for _NET_WM_STATE: add
+    event.data.data32[1] = argument;
     xcb_window_t root;
     frame(w, &root);
     xcb_send_event(x(), false, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char *>(&event));
     xcb_flush(x());
+}
+
+// Whether the window manager has put the window in that state.
+bool inState(const QWidget &w, xcb_atom_t state)
+{
+    const xcb_get_property_cookie_t cookie
+        = xcb_get_property(x(), false, xcb_window_t(w.winId()), atom("_NET_WM_STATE"), XCB_ATOM_ATOM, 0, 32);
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(x(), cookie, nullptr);
+    const auto *states = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply));
+    const bool in = std::find(states, states + xcb_get_property_value_length(reply) / 4, state)
+        != states + xcb_get_property_value_length(reply) / 4;
+    free(reply);
+    return in;
+}
+
+// The window manager closes the window as its close box does.
+void closeBox(const QWidget &w)
+{
+    askWindowManager(w, "_NET_CLOSE_WINDOW");
 }
 
 }  // namespace
@@ -78,11 +110,13 @@ private slots:
     void initTestCase();
     void fiveRuns_data();
     void fiveRuns();
+    void secondWindowsComeBack_data();
+    void secondWindowsComeBack();
 };
 
 void TestPlacement::initTestCase()
 {
-    if (qEnvironmentVariableIsEmpty("TEST_WM_DISPLAY"))
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
         QSKIP("needs the window manager's X server that scripts/with-test-servers starts");
     prepareApplication();
     QFile::remove(QSettings(QStringLiteral("KAVLO"), QStringLiteral("KAVLO")).fileName());
@@ -108,8 +142,11 @@ void TestPlacement::fiveRuns_data()
     QTest::newRow("off every screen, far") << QPoint(5000, 5000) << QPoint() << int(CloseBox);
     QTest::newRow("off every screen, above") << QPoint(-500, -400) << QPoint() << int(Exit);
     QTest::newRow("off every screen, by a pixel") << QPoint(farCorner.x() + 1, 0) << QPoint() << int(CloseBox);
+    QTest::newRow("off every screen, at the 32-bit edge") << QPoint(-2147483647 - 1, 0) << QPoint() << int(CloseBox);
     QTest::newRow("minimised") << QPoint(250, 260) << QPoint(250, 260) << int(Minimised);
     QTest::newRow("maximised") << QPoint(250, 260) << QPoint(250, 260) << int(Maximised);
+    QTest::newRow("full screen by the window manager") << QPoint(250, 260) << QPoint(250, 260) << int(FullScreen);
+    QTest::newRow("shaded") << QPoint(250, 260) << QPoint(250, 260) << int(Shaded);
 }
 // clang-format on
 
@@ -138,6 +175,11 @@ void TestPlacement::fiveRuns()
                 w.showMinimized();
             if (ending == Maximised)
                 w.showMaximized();  // openbox leaves a fixed-size window as it is; Qt holds it maximised
+            if (ending == FullScreen || ending == Shaded) {
+                const char *state = ending == FullScreen ? "_NET_WM_STATE_FULLSCREEN" : "_NET_WM_STATE_SHADED";
+                askWindowManager(w, "_NET_WM_STATE", atom(state));
+                QTRY_VERIFY(inState(w, atom(state)));
+            }
             QTRY_VERIFY(ending != Minimised || !w.windowHandle()->isExposed());
             closeBox(w);
             QTRY_VERIFY(!w.isVisible());
@@ -149,9 +191,51 @@ void TestPlacement::fiveRuns()
     }
 }
 
+// clang-format off
+void TestPlacement::secondWindowsComeBack_data()
+{
+    QTest::addColumn<QString>("opened");  // by
+    QTest::newRow("history, by its menu item") << "nmuHistory";
+    QTest::newRow("history, by Ctrl+H") << "Ctrl+H";
+    QTest::newRow("version window") << "nmuVer";
+}
+// clang-format on
+
+// Minimised, a second window comes back, in front and active, when it is opened again.
+void TestPlacement::secondWindowsComeBack()
+{
+    QFETCH(QString, opened);
+    Recorder rec;
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const auto open = [&] {
+        if (opened == QLatin1String("Ctrl+H"))
+            QTest::keyClick(w.focusWidget(), Qt::Key_H, Qt::ControlModifier);
+        else
+            action(w, opened)->trigger();
+        return opened == QLatin1String("nmuVer") ? static_cast<QWidget *>(VersionDialog::instance())
+                                                 : HistoryWindow::instance();
+    };
+    QWidget *second = open();
+    QVERIFY(QTest::qWaitForWindowActive(second));
+    second->showMinimized();
+    // IceWM keeps a dialog up that has a window of its own to stand for.
+    if (!QTest::qWaitFor([second] { return !second->windowHandle()->isExposed(); })) {
+        VersionDialog::closeOpen();
+        QSKIP("the window manager does not minimise this window");
+    }
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(open(), second);
+    QVERIFY(QTest::qWaitForWindowActive(second));
+    QVERIFY(!second->isMinimized());
+    VersionDialog::closeOpen();
+}
+
 int main(int argc, char *argv[])
 {
-    const QByteArray display = qgetenv("TEST_WM_DISPLAY");
+    const QByteArray display = qgetenv(qEnvironmentVariable("WM_DISPLAY_VARIABLE", "TEST_WM_DISPLAY").toLatin1());
     qputenv("QT_QPA_PLATFORM", display.isEmpty() ? "offscreen" : "xcb");
     qputenv("DISPLAY", display);
     QApplication app(argc, argv);

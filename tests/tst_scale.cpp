@@ -5,14 +5,21 @@
 #include "support.h"
 
 #include "window/figuredisplay.h"
+#include "window/historywindow.h"
 #include "window/versiondialog.h"
 
+#include <QApplication>
 #include <QFontInfo>
+#include <QHeaderView>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTest>
+#include <QTreeView>
 
 class TestScale : public QObject
 {
@@ -36,6 +43,8 @@ private slots:
     void versionDialog();
     void figuresAreWhole_data();
     void figuresAreWhole();
+    void menusAtDesktopFonts_data();
+    void menusAtDesktopFonts();
 };
 
 namespace {
@@ -166,6 +175,43 @@ void TestScale::figuresAreWhole()
         QVERIFY2(qAbs((shown.second - shown.first) - (drawn.second - drawn.first)) <= 1, name);
         QVERIFY2(display->text().isEmpty() || shown.first > inside.left(), name);
     }
+
+    // The history opens wide enough for the result's row: every cell whole, no scroll bar.
+    if (result.isEmpty())
+        return;
+    w.historyChosen();
+    HistoryWindow *history = HistoryWindow::instance();
+    QVERIFY(QTest::qWaitForWindowExposed(history));
+    auto *list = child<QTreeView>(*history, "lstHistory");
+    QVERIFY(list->header()->length() <= list->viewport()->width());  // columns sized to their contents
+    QVERIFY(!list->horizontalScrollBar()->isVisible());
+    HistoryWindow::closeOpen();
+}
+
+void TestScale::menusAtDesktopFonts_data()
+{
+    QTest::addColumn<qreal>("points");
+    for (qreal points : {9, 10, 11, 12, 14})
+        QTest::addRow("%g pt", points) << points;
+}
+
+// Whatever the desktop's font, all four menus show in the bar, none behind its extension button.
+void TestScale::menusAtDesktopFonts()
+{
+    QFETCH(qreal, points);
+    const QFont desktop = QApplication::font();
+    const auto restore = qScopeGuard([&desktop] { QApplication::setFont(desktop); });
+    QFont font = desktop;
+    font.setPointSizeF(points);
+    QApplication::setFont(font);
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QList<QAction *> menus = w.menuBar()->actions();
+    QCOMPARE(menus.size(), 4);
+    for (QAction *menu : menus)
+        QVERIFY2(w.menuBar()->rect().contains(w.menuBar()->actionGeometry(menu)), qPrintable(menu->text()));
+    QVERIFY(!child(*w.menuBar(), "qt_menubar_ext_button")->isVisible());
 }
 
 QTEST_MAIN(TestScale)

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -12,17 +13,27 @@
 
 namespace {
 
-bool fits(qint64 value)
+// Whether a window of that size with its corner there would stand whole within
+// 32-bit coordinates and touch a screen. Worked in 64 bits: QRect's own
+// arithmetic overflows at the edges of the 32-bit range.
+bool fitsOnAScreen(QPoint corner, QSize size)
 {
-    return value >= std::numeric_limits<qint32>::min() && value <= std::numeric_limits<qint32>::max();
+    const qint64 left = corner.x(), top = corner.y();
+    const qint64 right = left + size.width(), bottom = top + size.height();  // just past the window
+    if (right > std::numeric_limits<qint32>::max() || bottom > std::numeric_limits<qint32>::max())
+        return false;
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(), [&](const QScreen *s) {
+        const QRect a = s->availableGeometry();
+        return left < qint64(a.x()) + a.width() && a.x() < right && top < qint64(a.y()) + a.height() && a.y() < bottom;
+    });
 }
 
-bool touchesAScreen(const QRect &rect)
-{
-    const QList<QScreen *> screens = QGuiApplication::screens();
-    return std::any_of(screens.begin(), screens.end(),
-                       [&rect](const QScreen *s) { return s->availableGeometry().intersects(rect); });
-}
+// How long a corner must stand in the normal state before it counts as the
+// window's own, in milliseconds. A window manager moves a window it makes full
+// screen or maximises before it says so, and Qt learns the state a few
+// milliseconds after the move.
+constexpr int SettleTime = 500;
 
 // Asks for the frame's corner as the window opens, and follows it afterwards.
 //
@@ -30,7 +41,10 @@ bool touchesAScreen(const QRect &rect)
 // asks for is the inner window's unless it says otherwise; and Qt learns the
 // frame's size only after the window manager has framed the window. So the
 // corner is asked for as the frame's (the window's gravity on X), and read
-// only from a window that the window system has shown.
+// only from a window that the window system has shown. A corner seen as the
+// window moves is held until it has settled in the normal state: the move
+// that comes with full screen or maximised is dropped when that state is
+// reported, and minimising keeps the corner held.
 class Follower : public QObject
 {
     Q_OBJECT
@@ -40,11 +54,16 @@ public:
         : QObject(window), m_window(window), m_requested(requested), m_asked(requested), m_corner(requested)
     {
         window->installEventFilter(this);
+        m_settling.setSingleShot(true);
+        m_settling.setInterval(SettleTime);
+        connect(&m_settling, &QTimer::timeout, this, &Follower::settle);
     }
 
+    // Asked as the program ends: a window in its normal state stands where it is.
     std::optional<QPoint> corner()
     {
-        follow();
+        if (const std::optional<QPoint> now = normalCorner())
+            m_corner = now;
         return m_corner;
     }
 
@@ -68,8 +87,11 @@ protected:
             break;
         case QEvent::Expose:
         case QEvent::Move:
+            if ((m_held = normalCorner()))
+                m_settling.start();
+            break;
         case QEvent::WindowStateChange:
-            follow();
+            stateChanged();
             break;
         default:
             break;
@@ -78,25 +100,49 @@ protected:
     }
 
 private:
-    void follow()
+    // The frame's corner, while the window is shown in its normal state.
+    std::optional<QPoint> normalCorner() const
     {
         const QWindow *window = m_window->windowHandle();
         if (!window || !window->isExposed() || window->windowStates() != Qt::WindowNoState)
-            return;
-        m_corner = window->framePosition();
+            return std::nullopt;
+        const QPoint corner = window->framePosition();
         // At a scale factor Qt rounds the window's corner and the frame's size
         // each on its own, so the frame's corner may come out a pixel off.
         if (m_asked && window->devicePixelRatio() != 1) {
-            const QPoint off = *m_corner - *m_asked;
+            const QPoint off = corner - *m_asked;
             if (qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1)
-                m_corner = m_asked;
+                return m_asked;
+        }
+        return corner;
+    }
+
+    void settle()
+    {
+        if (m_held)
+            m_corner = std::exchange(m_held, std::nullopt);
+    }
+
+    void stateChanged()
+    {
+        const Qt::WindowStates states
+            = m_window->windowHandle() ? m_window->windowHandle()->windowStates() : m_window->windowState();
+        if (states & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+            m_held.reset();
+            m_settling.stop();
+        } else if (states & Qt::WindowMinimized) {
+            settle();
+        } else if ((m_held = normalCorner())) {
+            m_settling.start();
         }
     }
 
     QWidget *m_window;
     std::optional<QPoint> m_requested;  // until the window is shown
     std::optional<QPoint> m_asked;
-    std::optional<QPoint> m_corner;
+    std::optional<QPoint> m_corner;  // settled
+    std::optional<QPoint> m_held;    // seen, and settling
+    QTimer m_settling;
 };
 
 }  // namespace
@@ -117,14 +163,10 @@ void restorePosition(QWidget *window, std::optional<QPoint> frameTopLeft)
 {
     if (!canPlaceWindows())
         return;
-    if (frameTopLeft) {
-        const QPoint corner = *frameTopLeft;
-        // Before the window is first shown, its layout has not given it its size yet.
-        const QSize size = window->sizeHint().isValid() ? window->sizeHint() : window->size();
-        if (!fits(qint64(corner.x()) + size.width()) || !fits(qint64(corner.y()) + size.height())
-            || !touchesAScreen(QRect(corner, size)))
-            frameTopLeft.reset();
-    }
+    // Before the window is first shown, its layout has not given it its size yet.
+    const QSize size = window->sizeHint().isValid() ? window->sizeHint() : window->size();
+    if (frameTopLeft && !fitsOnAScreen(*frameTopLeft, size))
+        frameTopLeft.reset();
     // The corner the window is moved to here stands until the window is shown.
     if (frameTopLeft)
         window->move(*frameTopLeft);

@@ -147,17 +147,19 @@ QFont font(FontStyle style)
         FontStyle style;
         const char *family;
         qreal points;
+        bool bold;
     } faces[] = {
-        {FontStyle::Display, "Times New Roman", 12}, {FontStyle::Digit, "Times New Roman", 10.2},
-        {FontStyle::Key, "ＭＳ Ｐゴシック", 10.2},     {FontStyle::Caption, "ＭＳ Ｐゴシック", 9},
-        {FontStyle::Heading, "ＭＳ Ｐゴシック", 12},   {FontStyle::Button, "ＭＳ Ｐゴシック", 10.8},
+        {FontStyle::Display, "Times New Roman", 12, true}, {FontStyle::Digit, "Times New Roman", 10.2, true},
+        {FontStyle::Key, "ＭＳ Ｐゴシック", 10.2, true},     {FontStyle::Caption, "ＭＳ Ｐゴシック", 9, true},
+        {FontStyle::Heading, "ＭＳ Ｐゴシック", 12, true},   {FontStyle::Button, "ＭＳ Ｐゴシック", 10.8, true},
+        {FontStyle::Menu, "ＭＳ Ｐゴシック", 9, false},
     };
     // clang-format on
     for (const auto &face : faces) {
         if (face.style == style) {
             QFont f(QString::fromUtf8(face.family));
             f.setPointSizeF(face.points);  // 10.2 stays 10.2: set in points, not pixels
-            f.setBold(true);
+            f.setBold(face.bold);
             return f;
         }
     }

@@ -12,7 +12,7 @@
 namespace ControlTable {
 
 enum class Kind { Label, Button, Picture };
-enum class FontStyle { None, Display, Digit, Key, Caption, Heading, Button };
+enum class FontStyle { None, Display, Digit, Key, Caption, Heading, Button, Menu };
 enum class Face { Standard, Orange, White };  // Orange and White are the sunken displays
 
 // A rectangle in twips, from the top-left corner of the client area.

@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "controltable.h"
+#include "windowframe.h"
 #include "core/history.h"
 #include "desktop/placement.h"
 
@@ -15,6 +16,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTreeView>
@@ -65,6 +68,8 @@ HistoryWindow::HistoryWindow(History *history)
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_list->header()->setStretchLastSection(false);
     connect(history, &QAbstractItemModel::rowsInserted, m_list, &QTreeView::scrollToBottom);
+    // Queued: the view lays the new row out first.
+    connect(history, &QAbstractItemModel::rowsInserted, this, &HistoryWindow::fitRows, Qt::QueuedConnection);
     // The view's own Ctrl+C would copy one cell.
     m_list->installEventFilter(this);
 
@@ -89,24 +94,31 @@ HistoryWindow::HistoryWindow(History *history)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     layout->addLayout(buttons);
-    // Wide enough for the longest row there can be, its figures at five digits.
+    // About as wide as a row of five-digit figures; fitRows widens it where a row needs more.
     const QFontMetrics metrics = fontMetrics();
     const QString longest = QStringLiteral("防御率投球回数99999回と2/3自責点9999999999.00");
     resize(metrics.horizontalAdvance(longest) + 16 * metrics.averageCharWidth()
                + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4 * layout->contentsMargins().left(),
            14 * metrics.height());
+    fitRows();
+
+    // The program's keys that belong here too: Ctrl+H closes the window it opened.
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::ControlModifier | Qt::Key_H)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_Q), this), &QShortcut::activated, this,
+            &HistoryWindow::exitChosen);
+    WindowFrame::frame(this);
 }
 
-void HistoryWindow::open(History *history, const QWidget *mainWindow)
+HistoryWindow *HistoryWindow::open(History *history, const QWidget *mainWindow)
 {
     if (!theWindow) {
         theWindow = new HistoryWindow(history);
         if (canPlaceWindows())
             theWindow->placeBeside(mainWindow);
     }
-    theWindow->show();
-    theWindow->raise();
-    theWindow->activateWindow();
+    WindowFrame::bringToFront(theWindow);
+    return theWindow;
 }
 
 void HistoryWindow::closeOpen()
@@ -137,6 +149,17 @@ bool HistoryWindow::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// Wide enough for every row whole, each column as wide as its contents.
+void HistoryWindow::fitRows()
+{
+    m_list->header()->resizeSections(QHeaderView::ResizeToContents);
+    const QMargins outside = contentsMargins() + layout()->contentsMargins();
+    const int wide = m_list->header()->length() + 2 * m_list->frameWidth()
+        + m_list->verticalScrollBar()->sizeHint().width() + outside.left() + outside.right();
+    if (width() < wide)
+        resize(wide, height());
 }
 
 // To the right of the main window, or to its left where the screen ends,

@@ -15,8 +15,8 @@ class HistoryWindow : public QWidget
 
 public:
     // Opens the window on history, beside mainWindow when it is created, or
-    // brings the open one to the front.
-    static void open(History *history, const QWidget *mainWindow);
+    // brings the open one back to the front.
+    static HistoryWindow *open(History *history, const QWidget *mainWindow);
     // Closes and destroys the window if it is open.
     static void closeOpen();
     // The open window, or null.
@@ -26,12 +26,17 @@ public:
     // tab-separated lines.
     void copyRows();
 
+signals:
+    // Ctrl+Q, which ends the program as the main window's 終了 does.
+    void exitChosen();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     explicit HistoryWindow(History *history);
     void placeBeside(const QWidget *mainWindow);
+    void fitRows();
 
     History *m_history;
     QTreeView *m_list;

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QShortcutEvent>
@@ -86,6 +87,11 @@ Keyboard::Keyboard(MainWindow *window) : QObject(window), m_window(window)
 
 bool Keyboard::eventFilter(QObject *watched, QEvent *event)
 {
+    // The focus frame marks where keys go; a key clicked with the mouse takes
+    // the focus without it, until Tab moves the focus again.
+    if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason
+        && watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == m_window)
+        m_window->setAttribute(Qt::WA_KeyboardFocusChange, false);
     if (event->type() == QEvent::Shortcut)
         return accessKeyPressed(watched, event);
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)

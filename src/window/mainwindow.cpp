@@ -7,6 +7,7 @@
 #include "historywindow.h"
 #include "keyboard.h"
 #include "versiondialog.h"
+#include "windowframe.h"
 #include "identity.h"
 #include "desktop/cues.h"
 #include "desktop/messagebox.h"
@@ -47,6 +48,7 @@ MainWindow::MainWindow(QWidget *parent)
     createMenus();
     connectActions();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    WindowFrame::frame(this);
     render();
     m_digitKeys[1]->setFocus();
     readSettings();
@@ -118,6 +120,10 @@ void MainWindow::createMenus()
         menu->addAction(a);
         return a;
     };
+    // The bar in the window's own face, at the window's density, as the panel
+    // is: in the desktop's font, which may be larger, the window's fixed width
+    // would leave its last menus behind the bar's extension button.
+    menuBar()->setFont(ControlTable::font(ControlTable::FontStyle::Menu));
     auto menu = [this](const char *name, const char *caption) {
         QMenu *m = menuBar()->addMenu(QString::fromUtf8(caption));
         m->setObjectName(QString::fromLatin1(name));
@@ -292,6 +298,14 @@ void MainWindow::saveSettings()
     Settings::saveOnExit(m_soundAction->isChecked(), savedPosition(this));
 }
 
+// The focus frame shows from the start on the key with the focus, as it does
+// once Tab has moved it; showing the window hides it again.
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
 // Every close request saves the settings and goes through, and the history
 // window goes with the main window. An open version dialog stays; the
 // program ends when it is closed too.
@@ -329,7 +343,9 @@ void MainWindow::versionChosen()
 
 void MainWindow::historyChosen()
 {
-    HistoryWindow::open(&m_history, this);
+    // Queued: 終了 destroys the history window, whose shortcut asks for it.
+    connect(HistoryWindow::open(&m_history, this), &HistoryWindow::exitChosen, this, &MainWindow::exitChosen,
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
 }
 
 void MainWindow::copyPressed()

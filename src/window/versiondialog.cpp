@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "controltable.h"
 #include "identity.h"
+#include "windowframe.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -58,6 +59,7 @@ VersionDialog::VersionDialog()
     // OK hides and destroys the dialog, as its close box does; if it was the
     // program's last window, the program ends.
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
+    WindowFrame::frame(this);
 }
 
 void VersionDialog::open(const QWidget *mainWindow)
@@ -68,9 +70,7 @@ void VersionDialog::open(const QWidget *mainWindow)
         r.moveCenter(mainWindow->geometry().center());
         theDialog->setGeometry(r);
     }
-    theDialog->show();
-    theDialog->raise();
-    theDialog->activateWindow();
+    WindowFrame::bringToFront(theDialog);
 }
 
 void VersionDialog::closeOpen()
