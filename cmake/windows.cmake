@@ -41,7 +41,7 @@ foreach(dll ${KAVLO_MINGW_DLLS})
     list(APPEND KAVLO_WINEPATH "Z:${dir}")
 endforeach()
 list(REMOVE_DUPLICATES KAVLO_WINEPATH)
-file(WRITE ${PROJECT_BINARY_DIR}/winepath "${KAVLO_WINEPATH}\n")
+file(WRITE ${CMAKE_BINARY_DIR}/winepath "${KAVLO_WINEPATH}\n")
 
 # Everything in one directory, as the program finds its files beside itself:
 # the Qt platform plugin and the native style in the folders Qt looks in.
