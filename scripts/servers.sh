@@ -82,13 +82,10 @@ start_wayland() {
 
 # start_wine: a 64-bit Wine prefix without the .NET and HTML engines, which
 # Wine would offer to download, nor menu entries on the Linux side for its
-# Start menu; one Wine server kept running for every program of the run. With
-# no window manager on the X server, Wine draws the window frames itself, as
-# Windows does, rather than wait two seconds for one at every window it hides.
+# Start menu; one Wine server kept running for every program of the run.
 start_wine() {
     export WINEPREFIX="$run/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     mkdir "$WINEPREFIX"
     wineserver -p
     wineboot -i >"$run/wineboot.log" 2>&1 || { cat "$run/wineboot.log" >&2; echo "the Wine prefix was not made" >&2; exit 1; }
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
 }
