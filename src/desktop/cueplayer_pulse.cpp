@@ -41,9 +41,9 @@ struct Request {
 // One cue file: its sound as read, and that sound in the server's cache.
 struct Sample {
     QString path;
-    WavSound sound;  // no samples until the file has been read whole
-    pa_sample_spec spec{};
-    QByteArray name;  // named by the sound, so that every copy of the program shares one entry
+    WavSound sound;           // no samples until the file has been read whole
+    pa_sample_spec layout{};  // the samples' format, rate and channels
+    QByteArray name;          // named by the sound, so that every copy of the program shares one entry
     pa_stream *upload = nullptr;
     qsizetype sent = 0;
     bool uploaded = false;
@@ -207,8 +207,8 @@ void PulsePlayer::read(Sample &s)
         s.sound.error = QStringLiteral("it is too large for a cue");
     } else {
         s.sound = readWav(file.readAll());
-        s.spec = {sampleFormat(s.sound.encoding), uint32_t(s.sound.rate), uint8_t(qMin(s.sound.channels, 255))};
-        if (s.sound.error.isEmpty() && !pa_sample_spec_valid(&s.spec)) {
+        s.layout = {sampleFormat(s.sound.encoding), uint32_t(s.sound.rate), uint8_t(qMin(s.sound.channels, 255))};
+        if (s.sound.error.isEmpty() && !pa_sample_spec_valid(&s.layout)) {
             s.sound.samples.clear();
             s.sound.error = QStringLiteral("the sound server takes no sound of its kind");
         }
@@ -220,8 +220,8 @@ void PulsePlayer::read(Sample &s)
         s.warned = true;
         return;
     }
-    const QByteArray spec(reinterpret_cast<const char *>(&s.spec), sizeof s.spec);
-    s.name = "kavlo-" + QCryptographicHash::hash(spec + s.sound.samples, QCryptographicHash::Sha1).toHex().left(16);
+    const QByteArray layout(reinterpret_cast<const char *>(&s.layout), sizeof s.layout);
+    s.name = "kavlo-" + QCryptographicHash::hash(layout + s.sound.samples, QCryptographicHash::Sha1).toHex().left(16);
 }
 
 void PulsePlayer::connect()
@@ -272,7 +272,7 @@ void PulsePlayer::uploadAll()
     for (Sample &s : m_samples) {
         if (s.uploaded || s.upload || s.sound.samples.isEmpty())
             continue;
-        s.upload = pa_stream_new(m_context, s.name.constData(), &s.spec, nullptr);
+        s.upload = pa_stream_new(m_context, s.name.constData(), &s.layout, nullptr);
         if (!s.upload)
             continue;
         s.sent = 0;
