@@ -23,7 +23,7 @@ BUILD_PACKAGES=(cmake make g++ qt6-base-dev libpulse-dev pkgconf qt6-qpa-plugins
 TEST_PACKAGES=(xvfb xauth pulseaudio pulseaudio-utils desktop-file-utils appstream lintian clang-format xdotool xclip
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi weston openbox icewm x11-utils libxcb1-dev)
 # What the benchmark needs besides (bench/run).
-BENCH_PACKAGES=(xvfb xauth pulseaudio pulseaudio-utils libx11-dev)
+BENCH_PACKAGES=(xvfb xauth x11-utils pulseaudio pulseaudio-utils libx11-dev)
 # What cpack -G DEB needs besides: dpkg-shlibdeps finds the libraries to depend on, in the files that file picks out.
 DEB_PACKAGES=(dpkg-dev file)
 # What the Windows build needs (scripts/windows): the MinGW-w64 cross compiler,

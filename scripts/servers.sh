@@ -16,24 +16,28 @@ mkdir -m 700 "$run/xdg" "$run/home" "$run/server-home"
 export XDG_RUNTIME_DIR="$run/xdg"
 unset WAYLAND_DISPLAY SESSION_MANAGER
 
-# await WHAT LOG COMMAND...: waits up to 10 s for COMMAND to succeed, or shows LOG and fails.
+# await WHAT LOG COMMAND...: waits up to 10 s for COMMAND to succeed, or shows LOG and fails
+# (which ends the sourcing script, as it runs with set -e).
 await() {
     local what=$1 log=$2
     shift 2
     for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return; sleep 0.1; done
     cat "$log" >&2
     echo "$what did not start" >&2
-    exit 1
+    return 1
 }
 
 # start_xvfb VARIABLE NAME [ARG...]: an Xvfb of 1280×1024, named in VARIABLE.
+# It never resets: by default an X server resets when its last client leaves,
+# and drops a client that connects meanwhile, as one test may while another ends.
 start_xvfb() {
     local variable=$1 name=$2
     shift 2
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp "$@" 3>"$run/$name-display" 2>"$run/$name-xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset "$@" 3>"$run/$name-display" 2>"$run/$name-xvfb.log" &
     pids+=($!)
     await "the X server $name" "$run/$name-xvfb.log" test -s "$run/$name-display"
     export "$variable=:$(cat "$run/$name-display")"
+    await "the X server $name" "$run/$name-xvfb.log" xprop -display "${!variable}" -root
 }
 
 # start_window_manager VARIABLE NAME COMMAND...: an Xvfb of its own, named in
@@ -44,7 +48,8 @@ start_window_manager() {
     start_xvfb "$variable" "$name"
     DISPLAY=${!variable} HOME="$run/server-home" "$@" >"$run/$name.log" 2>&1 &
     pids+=($!)
-    await "$name" "$run/$name.log" sh -c "DISPLAY=${!variable} xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+    await "$name" "$run/$name.log" sh -c "DISPLAY=${!variable} xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" \
+        || { cat "$run/$name-xvfb.log" >&2; exit 1; }
 }
 
 # start_sound_server: PulseAudio with a null sink, named in PULSE_SERVER.
