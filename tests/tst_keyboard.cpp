@@ -19,7 +19,6 @@ private slots:
 
     void keyTable_data();
     void keyTable();
-    void digitsGoInWhateverHasTheFocus();
     void swallowedCharactersReachNoControl();
     void messageBoxKeysStayThere();
     void menuBarKeysStayThere();
@@ -45,6 +44,7 @@ void TestKeyboard::keyTable_data()
     } rows[] = {
         {"six typed digits", "", "t:123456", "in:12345 A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-", 5, 0, 0},
         {"keypad digits", "", "KP0 KP7", "in:07 A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-", 2, 0, 0},
+        {"digits whatever has the focus", "", "@cmdAC t:1 @cmdCan t:1 @comJiseki t:1 @Picture1 t:1 @cmd9 t:1", "in:11111 A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-", 5, 0, 0},
         {"letters, Backspace, full width", "12", "t:a BS FW5 t:-+", "in:1 A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-", 2, 0, 0},
         {"function keys in Ready", "", "F5 F6 F7 S-F7", ready, 0, 0, 0},
         {"digit while thirds awaited", "9 I", "t:5", thirds, 1, 1, 0},
@@ -99,18 +99,6 @@ void TestKeyboard::keyTable()
     QCOMPARE(rec->count(Cue::Digit), digitCues);
     QCOMPARE(rec->count(Cue::Function), functionCues);
     QCOMPARE(rec->messages.size(), messages);
-}
-
-void TestKeyboard::digitsGoInWhateverHasTheFocus()
-{
-    for (const char *name : {"cmdAC", "cmdCan", "comJiseki", "Picture1", "cmd9"}) {
-        QWidget *target = child(*w, name);
-        target->setFocus();
-        QCOMPARE(focused(), target);
-        QTest::keyClick(target, '1');
-    }
-    QCOMPARE(label(*w, "lblInput")->text(), QStringLiteral("11111"));
-    QCOMPARE(rec->count(Cue::Digit), 5);
 }
 
 namespace {
