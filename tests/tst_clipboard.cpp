@@ -1,10 +1,8 @@
 // Figures in and out through the real clipboard: what Ctrl+C and each
 // display's context menu copy in each state, what Ctrl+V and Shift+Insert key
 // from each text in each state, and that the keys act whatever control has
-// the focus, but never in another window.
+// the focus, but never in a message box (tst_ver tries the version window).
 #include "support.h"
-
-#include "window/versiondialog.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -68,7 +66,6 @@ private slots:
     void paste();
     void keysActWhateverHasTheFocus();
     void keysStayOutOfAMessageBox();
-    void keysStayOutOfTheVersionDialog();
 };
 
 // clang-format off
@@ -284,25 +281,6 @@ void TestClipboard::keysStayOutOfAMessageBox()
     QCOMPARE(label(*w, "lblInput")->text(), QString());
     QCOMPARE(rec->count(Cue::Digit), 2);
     QCOMPARE(rec->alerts, 0);
-}
-
-void TestClipboard::keysStayOutOfTheVersionDialog()
-{
-    play(*w, QStringLiteral("12"));
-    w->versionChosen();
-    VersionDialog *dialog = VersionDialog::instance();
-    dialog->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(dialog));
-    QWidget *target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
-    clipboard()->setText(QStringLiteral("77"));
-    pressPaste(target);
-    clipboard()->setText(QStringLiteral("abc"));
-    pressPaste(target, true);
-    pressCopy(target);
-    QCOMPARE(clipboard()->text(), QStringLiteral("abc"));
-    QCOMPARE(label(*w, "lblInput")->text(), QStringLiteral("12"));
-    QCOMPARE(rec->alerts, 0);
-    VersionDialog::closeOpen();
 }
 
 QTEST_MAIN(TestClipboard)
