@@ -35,7 +35,6 @@ private slots:
 
     void signalsEndAsTheCloseBoxDoes_data();
     void signalsEndAsTheCloseBoxDoes();
-    void ignoredHangUpsStayIgnored();
     void signalsWhileStarting_data();
     void signalsWhileStarting();
     void nativeWayland_data();
@@ -105,12 +104,15 @@ void TestEndings::signalsEndAsTheCloseBoxDoes_data()
 {
     QTest::addColumn<int>("signal");
     QTest::addColumn<QStringList>("opened");
-    QTest::newRow("SIGTERM") << SIGTERM << QStringList();
-    QTest::newRow("SIGHUP") << SIGHUP << QStringList();
-    QTest::newRow("SIGINT") << SIGINT << QStringList();
-    QTest::newRow("SIGTERM with a message box open") << SIGTERM << QStringList({"--message"});
-    QTest::newRow("SIGHUP with the version window open") << SIGHUP << QStringList({"--version-window"});
-    QTest::newRow("SIGINT with the history window open") << SIGINT << QStringList({"--history-window"});
+    QTest::addColumn<int>("ignored");  // from the start, and sent first
+    QTest::newRow("SIGTERM") << SIGTERM << QStringList() << 0;
+    QTest::newRow("SIGHUP") << SIGHUP << QStringList() << 0;
+    QTest::newRow("SIGINT") << SIGINT << QStringList() << 0;
+    QTest::newRow("SIGTERM with a message box open") << SIGTERM << QStringList({"--message"}) << 0;
+    QTest::newRow("SIGHUP with the version window open") << SIGHUP << QStringList({"--version-window"}) << 0;
+    QTest::newRow("SIGINT with the history window open") << SIGINT << QStringList({"--history-window"}) << 0;
+    // nohup ignores hang-ups for the program it starts, and they stay ignored.
+    QTest::newRow("SIGHUP ignored, then SIGTERM") << SIGTERM << QStringList() << SIGHUP;
 }
 // clang-format on
 
@@ -118,29 +120,21 @@ void TestEndings::signalsEndAsTheCloseBoxDoes()
 {
     QFETCH(int, signal);
     QFETCH(QStringList, opened);
+    QFETCH(int, ignored);
 
     QProcess program;
     QCOMPARE(startReady(program, QStringList({"--sound", "off", "--move", "33", "44", "--wait"}) + opened,
-                        QStringLiteral("offscreen")),
+                        QStringLiteral("offscreen"), QString(), ignored),
              QByteArray("sound on\nmoved no\nready offscreen\n"));
+    if (ignored) {
+        QVERIFY(::kill(pid_t(program.processId()), ignored) == 0);
+        QVERIFY(!program.waitForFinished(500));
+    }
     QVERIFY(!QFile::exists(store()));
     end(program, signal);
     QCOMPARE(stored("sound/a"), QStringLiteral("False"));
     QCOMPARE(stored("Startup/X"), QStringLiteral("33"));
     QCOMPARE(stored("Startup/Y"), QStringLiteral("44"));
-}
-
-// nohup ignores hang-ups for the program it starts, and they stay ignored.
-void TestEndings::ignoredHangUpsStayIgnored()
-{
-    QProcess program;
-    QVERIFY(startReady(program, {"--sound", "off", "--wait"}, QStringLiteral("offscreen"), QString(), SIGHUP)
-                .endsWith("ready offscreen\n"));
-    QVERIFY(::kill(pid_t(program.processId()), SIGHUP) == 0);
-    QVERIFY(!program.waitForFinished(500));
-    QVERIFY(!QFile::exists(store()));
-    end(program, SIGTERM);
-    QCOMPARE(stored("sound/a"), QStringLiteral("False"));
 }
 
 // clang-format off
