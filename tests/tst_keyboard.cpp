@@ -1,8 +1,10 @@
 // Keyboard control through real key events on the focused control: typed
-// digits, F5 to F7, access keys, auto-repeat, and keys meant for a message box.
+// digits, F5 to F7, access keys, auto-repeat, and keys meant for a message
+// box, the clipboard's too.
 #include "support.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -20,6 +22,7 @@ private slots:
     void keyTable_data();
     void keyTable();
     void swallowedCharactersReachNoControl();
+    void messageBoxKeysStayThere_data();
     void messageBoxKeysStayThere();
     void menuBarKeysStayThere();
     void focusFrame_data();
@@ -133,25 +136,50 @@ void TestKeyboard::swallowedCharactersReachNoControl()
     QCOMPARE(label(*w, "lblB")->text(), QStringLiteral("1/3"));
 }
 
+// clang-format off
+void TestKeyboard::messageBoxKeysStayThere_data()
+{
+    QTest::addColumn<QString>("script");  // whose last token opens the box
+    QTest::addColumn<QString>("after");   // the panel once it is closed
+    QTest::addColumn<int>("digitCues");
+    QTest::newRow("zero innings by F5") << "0 I F5" << "in: A:0 B: C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 回 (&I)- | digits- thirds+" << 1;
+    QTest::newRow("more hits than at-bats") << "3 D 5 H" << "in: A:3 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-" << 2;
+}
+// clang-format on
+
+// While a box covers the panel, its keys are its own: none of them keys,
+// clears, chooses thirds, pastes, copies or alerts.
 void TestKeyboard::messageBoxKeysStayThere()
 {
+    QFETCH(QString, script);
+    QFETCH(QString, after);
+    QFETCH(int, digitCues);
     setMessageHandler({});  // the real box this time
-    play(*w, QStringLiteral("0 I"));
-    const QString before = panel(*w);
+    const qsizetype last = script.lastIndexOf(QLatin1Char(' ')) + 1;
+    play(*w, script.left(last));
+    const QString entry = label(*w, "lblInput")->text();
     int boxes = 0;
     QTimer::singleShot(0, this, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(box);
         ++boxes;
         QCOMPARE(box->parentWidget(), w.get());
+        QCOMPARE(label(*w, "lblInput")->text(), entry);
         for (int key : {int('5'), int(Qt::Key_F6), int(Qt::Key_F5), int(Qt::Key_Delete), int(Qt::Key_Escape)})
             QTest::keyClick(box, Qt::Key(key));
+        QGuiApplication::clipboard()->setText(QStringLiteral("77"));
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
         box->accept();
     });
-    QTest::keyClick(focused(), Qt::Key_F5);
+    play(*w, script.mid(last));
     QCOMPARE(boxes, 1);
-    QCOMPARE(panel(*w), before);
-    QCOMPARE(rec->count(Cue::Digit), 1);
+    QCOMPARE(panel(*w), after);
+    QCOMPARE(rec->count(Cue::Digit), digitCues);
+    QCOMPARE(rec->alerts, 0);
+    QVERIFY(entry.isEmpty() || QGuiApplication::clipboard()->text() != entry);
 }
 
 void TestKeyboard::menuBarKeysStayThere()
