@@ -126,10 +126,7 @@ void TestDamage::unusableStores()
 
     // The program starts and ends normally, and harms nothing.
     QProcess p;
-    start(p,
-          {QStringLiteral("--sound"), QStringLiteral("on"), QStringLiteral("--move"), QStringLiteral("5"),
-           QStringLiteral("6")},
-          QProcess::SeparateChannels);
+    start(p, {"--sound", "on", "--move", "5", "6"}, QProcess::SeparateChannels);
     QVERIFY(p.waitForFinished(30000));
     QCOMPARE(p.exitStatus(), QProcess::NormalExit);
     QCOMPARE(p.exitCode(), 0);
@@ -157,12 +154,8 @@ void TestDamage::twoCopiesClosingAtOnce()
         QFile::remove(store());
         const QString when = QString::number(QDateTime::currentMSecsSinceEpoch() + 1500);
         QProcess a, b;
-        start(a,
-              {QStringLiteral("--sound"), QStringLiteral("on"), QStringLiteral("--move"), QStringLiteral("11"),
-               QStringLiteral("12"), QStringLiteral("--close-at"), when});
-        start(b,
-              {QStringLiteral("--sound"), QStringLiteral("off"), QStringLiteral("--move"), QStringLiteral("21"),
-               QStringLiteral("22"), QStringLiteral("--close-at"), when});
+        start(a, {"--sound", "on", "--move", "11", "12", "--close-at", when});
+        start(b, {"--sound", "off", "--move", "21", "22", "--close-at", when});
         QVERIFY(a.waitForFinished(30000) && b.waitForFinished(30000));
         QCOMPARE(a.exitCode(), 0);
         QCOMPARE(b.exitCode(), 0);
@@ -184,8 +177,8 @@ void TestDamage::switchOfAnotherCopySurvives()
     // ends, then the second, which never touched the switch, ends too.
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     QProcess first, second;
-    start(first, {QStringLiteral("--switch"), QStringLiteral("--close-at"), QString::number(now + 1500)});
-    start(second, {QStringLiteral("--close-at"), QString::number(now + 3000)});
+    start(first, {"--switch", "--close-at", QString::number(now + 1500)});
+    start(second, {"--close-at", QString::number(now + 3000)});
     QVERIFY(first.waitForFinished(30000) && second.waitForFinished(30000));
     QCOMPARE(QSettings(store(), QSettings::IniFormat).value("sound/a").toString(), QStringLiteral("False"));
 }
