@@ -104,30 +104,18 @@ void TestKeyboard::keyTable()
     QCOMPARE(rec->messages.size(), messages);
 }
 
-namespace {
-// Counts the key presses that reach the control it watches.
-struct KeySpy : QObject {
-    int presses = 0;
-    bool eventFilter(QObject *, QEvent *e) override
-    {
-        presses += e->type() == QEvent::KeyPress;
-        return false;
-    }
-};
-}  // namespace
-
 void TestKeyboard::swallowedCharactersReachNoControl()
 {
-    KeySpy spy;
+    EventCounter presses(QEvent::KeyPress);  // that reach the control
     QPushButton *ac = key(*w, "cmdAC");
     ac->setFocus();
-    ac->installEventFilter(&spy);
+    ac->installEventFilter(&presses);
     QTest::keyClick(ac, '5');
-    QCOMPARE(spy.presses, 1);  // in Ready a digit enters and goes on to the control
+    QCOMPARE(presses.count, 1);  // in Ready a digit enters and goes on to the control
     QCOMPARE(label(*w, "lblInput")->text(), QStringLiteral("5"));
 
     play(*w, QStringLiteral("I @cmdAC t:6x"));
-    QCOMPARE(spy.presses, 1);  // while the thirds are awaited every character is swallowed
+    QCOMPARE(presses.count, 1);  // while the thirds are awaited every character is swallowed
     QTest::keyClick(ac, Qt::Key_Tab);
     QCOMPARE(focused(), label(*w, "Picture1"));  // but Tab still moves the focus
     QVERIFY(label(*w, "lblInput")->text().isEmpty());

@@ -13,20 +13,6 @@
 
 #include <memory>
 
-namespace {
-
-// Counts the close requests a window receives.
-struct CloseSpy : QObject {
-    int closes = 0;
-    bool eventFilter(QObject *, QEvent *e) override
-    {
-        closes += e->type() == QEvent::Close;
-        return false;
-    }
-};
-
-}  // namespace
-
 class TestSettings : public QObject
 {
     Q_OBJECT
@@ -159,8 +145,8 @@ void TestSettings::logoutSaves()
 void TestSettings::exitSavesOnceAndClosesTheDialog()
 {
     MainWindow w;
-    CloseSpy spy;
-    w.installEventFilter(&spy);
+    EventCounter closes(QEvent::Close);
+    w.installEventFilter(&closes);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.move(40, 50);
@@ -171,7 +157,7 @@ void TestSettings::exitSavesOnceAndClosesTheDialog()
 
     QTimer::singleShot(0, action(w, "nmuExit"), &QAction::trigger);
     QCOMPARE(QApplication::exec(), 0);  // the program's event loop ends
-    QCOMPARE(spy.closes, 0);            // without a close request, which would save again
+    QCOMPARE(closes.count, 0);          // without a close request, which would save again
     QVERIFY(!VersionDialog::instance());
     QCOMPARE(Store::value("sound/a"), QStringLiteral("False"));
     QCOMPARE(Store::value("Startup/X"), QStringLiteral("40"));

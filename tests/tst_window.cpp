@@ -202,18 +202,6 @@ void TestWindow::focusAfterEachStep()
     QCOMPARE(seen.join(QLatin1Char(' ')), focus);
 }
 
-namespace {
-// Counts the widgets that gain the keyboard focus.
-struct FocusSpy : QObject {
-    int moves = 0;
-    bool eventFilter(QObject *o, QEvent *e) override
-    {
-        moves += e->type() == QEvent::FocusIn && o->isWidgetType();  // the style sees each one too
-        return false;
-    }
-};
-}  // namespace
-
 // clang-format off
 void TestWindow::focusMovesAtMostOnce_data()
 {
@@ -237,11 +225,11 @@ void TestWindow::focusMovesAtMostOnce()
     QFETCH(QString, action);
     QFETCH(int, moves);
     play(*w, before);
-    FocusSpy spy;
-    qApp->installEventFilter(&spy);
+    EventCounter focusIns(QEvent::FocusIn);
+    qApp->installEventFilter(&focusIns);
     play(*w, action);
-    qApp->removeEventFilter(&spy);
-    QCOMPARE(spy.moves, moves);
+    qApp->removeEventFilter(&focusIns);
+    QCOMPARE(focusIns.count, moves);
 }
 
 QTEST_MAIN(TestWindow)
