@@ -126,15 +126,15 @@ void TestWindow::messages()
     QFETCH(QString, text);
     QFETCH(QString, whileOpen);
     QFETCH(QString, after);
+    QList<Shown> shown;
+    QStringList seen;
+    setMessageHandler([&](QWidget *owner, const QString &told, MessageIcon with, const QString &title) {
+        shown.append({owner, told, with, title});
+        seen << panel(*w);
+    });
     const qsizetype last = script.lastIndexOf(QLatin1Char(' ')) + 1;
     play(*w, script.left(last));
     const QList<Cue> before = rec->cues;
-    QList<Shown> shown;
-    QStringList seen;
-    setMessageHandler([&](QWidget *owner, const QString &text, MessageIcon icon, const QString &title) {
-        shown.append({owner, text, icon, title});
-        seen << panel(*w);
-    });
     play(*w, script.mid(last));
     QCOMPARE(shown, QList<Shown>({{w.get(), text, MessageIcon(icon), QStringLiteral("Kavlo")}}));
     QCOMPARE(seen, QStringList{whileOpen});
