@@ -8,6 +8,7 @@
 #include "window/mainwindow.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QLabel>
 #include <QList>
 #include <QObject>
@@ -44,6 +45,23 @@ public:
     QStringList cuePaths;
     int alerts = 0;  // the desktop's alert sounds
     int count(Cue cue) const { return int(cues.count(cue)); }
+};
+
+// Counts the events of one type that reach the widgets it filters; other
+// objects, which an application-wide filter sees too, do not count.
+class EventCounter : public QObject
+{
+public:
+    explicit EventCounter(QEvent::Type type) : m_type(type) {}
+    int count = 0;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        count += event->type() == m_type && watched->isWidgetType();
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
 };
 
 // Closes modal windows nobody expected, and remembers their titles and texts.

@@ -1,15 +1,13 @@
 // Figures in and out through the real clipboard: what Ctrl+C and each
 // display's context menu copy in each state, what Ctrl+V and Shift+Insert key
-// from each text in each state, and that the keys act whatever control has
-// the focus, but never in another window.
+// from each text in each state, and that the keys act whatever control of the
+// window has the focus (tst_keyboard and tst_ver try them in a message box and
+// the version window).
 #include "support.h"
-
-#include "window/versiondialog.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
-#include <QMessageBox>
 #include <QScopeGuard>
 #include <QTest>
 
@@ -67,8 +65,6 @@ private slots:
     void paste_data();
     void paste();
     void keysActWhateverHasTheFocus();
-    void keysStayOutOfAMessageBox();
-    void keysStayOutOfTheVersionDialog();
 };
 
 // clang-format off
@@ -257,52 +253,6 @@ void TestClipboard::keysActWhateverHasTheFocus()
     QCOMPARE(focused(), key(*w, "cmdAC"));  // the only key left
     pressCopy(focused());
     QCOMPARE(clipboard()->text(), QStringLiteral("1.93"));
-}
-
-// While a box covers a refused entry, its keys are its own: none of them
-// copies, pastes or alerts.
-void TestClipboard::keysStayOutOfAMessageBox()
-{
-    setMessageHandler({});  // the real box this time
-    play(*w, QStringLiteral("3 D 5"));
-    int boxes = 0;
-    QTimer::singleShot(0, this, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        ++boxes;
-        QCOMPARE(label(*w, "lblInput")->text(), QStringLiteral("5"));
-        clipboard()->setText(QStringLiteral("77"));
-        pressPaste(box);
-        clipboard()->setText(QStringLiteral("abc"));
-        pressPaste(box, true);
-        pressCopy(box);
-        box->accept();
-    });
-    play(*w, QStringLiteral("H"));  // more hits than at-bats
-    QCOMPARE(boxes, 1);
-    QVERIFY(clipboard()->text() != QStringLiteral("5"));
-    QCOMPARE(label(*w, "lblInput")->text(), QString());
-    QCOMPARE(rec->count(Cue::Digit), 2);
-    QCOMPARE(rec->alerts, 0);
-}
-
-void TestClipboard::keysStayOutOfTheVersionDialog()
-{
-    play(*w, QStringLiteral("12"));
-    w->versionChosen();
-    VersionDialog *dialog = VersionDialog::instance();
-    dialog->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(dialog));
-    QWidget *target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
-    clipboard()->setText(QStringLiteral("77"));
-    pressPaste(target);
-    clipboard()->setText(QStringLiteral("abc"));
-    pressPaste(target, true);
-    pressCopy(target);
-    QCOMPARE(clipboard()->text(), QStringLiteral("abc"));
-    QCOMPARE(label(*w, "lblInput")->text(), QStringLiteral("12"));
-    QCOMPARE(rec->alerts, 0);
-    VersionDialog::closeOpen();
 }
 
 QTEST_MAIN(TestClipboard)

@@ -1,8 +1,10 @@
 // Keyboard control through real key events on the focused control: typed
-// digits, F5 to F7, access keys, auto-repeat, and keys meant for a message box.
+// digits, F5 to F7, access keys, auto-repeat, and keys meant for a message
+// box, the clipboard's too.
 #include "support.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -19,8 +21,8 @@ private slots:
 
     void keyTable_data();
     void keyTable();
-    void digitsGoInWhateverHasTheFocus();
     void swallowedCharactersReachNoControl();
+    void messageBoxKeysStayThere_data();
     void messageBoxKeysStayThere();
     void menuBarKeysStayThere();
     void focusFrame_data();
@@ -45,6 +47,7 @@ void TestKeyboard::keyTable_data()
     } rows[] = {
         {"six typed digits", "", "t:123456", "in:12345 A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-", 5, 0, 0},
         {"keypad digits", "", "KP0 KP7", "in:07 A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-", 2, 0, 0},
+        {"digits whatever has the focus", "", "@cmdAC t:1 @cmdCan t:1 @comJiseki t:1 @Picture1 t:1 @cmd9 t:1", "in:11111 A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-", 5, 0, 0},
         {"letters, Backspace, full width", "12", "t:a BS FW5 t:-+", "in:1 A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-", 2, 0, 0},
         {"function keys in Ready", "", "F5 F6 F7 S-F7", ready, 0, 0, 0},
         {"digit while thirds awaited", "9 I", "t:5", thirds, 1, 1, 0},
@@ -101,42 +104,18 @@ void TestKeyboard::keyTable()
     QCOMPARE(rec->messages.size(), messages);
 }
 
-void TestKeyboard::digitsGoInWhateverHasTheFocus()
-{
-    for (const char *name : {"cmdAC", "cmdCan", "comJiseki", "Picture1", "cmd9"}) {
-        QWidget *target = child(*w, name);
-        target->setFocus();
-        QCOMPARE(focused(), target);
-        QTest::keyClick(target, '1');
-    }
-    QCOMPARE(label(*w, "lblInput")->text(), QStringLiteral("11111"));
-    QCOMPARE(rec->count(Cue::Digit), 5);
-}
-
-namespace {
-// Counts the key presses that reach the control it watches.
-struct KeySpy : QObject {
-    int presses = 0;
-    bool eventFilter(QObject *, QEvent *e) override
-    {
-        presses += e->type() == QEvent::KeyPress;
-        return false;
-    }
-};
-}  // namespace
-
 void TestKeyboard::swallowedCharactersReachNoControl()
 {
-    KeySpy spy;
+    EventCounter presses(QEvent::KeyPress);  // that reach the control
     QPushButton *ac = key(*w, "cmdAC");
     ac->setFocus();
-    ac->installEventFilter(&spy);
+    ac->installEventFilter(&presses);
     QTest::keyClick(ac, '5');
-    QCOMPARE(spy.presses, 1);  // in Ready a digit enters and goes on to the control
+    QCOMPARE(presses.count, 1);  // in Ready a digit enters and goes on to the control
     QCOMPARE(label(*w, "lblInput")->text(), QStringLiteral("5"));
 
     play(*w, QStringLiteral("I @cmdAC t:6x"));
-    QCOMPARE(spy.presses, 1);  // while the thirds are awaited every character is swallowed
+    QCOMPARE(presses.count, 1);  // while the thirds are awaited every character is swallowed
     QTest::keyClick(ac, Qt::Key_Tab);
     QCOMPARE(focused(), label(*w, "Picture1"));  // but Tab still moves the focus
     QVERIFY(label(*w, "lblInput")->text().isEmpty());
@@ -145,25 +124,50 @@ void TestKeyboard::swallowedCharactersReachNoControl()
     QCOMPARE(label(*w, "lblB")->text(), QStringLiteral("1/3"));
 }
 
+// clang-format off
+void TestKeyboard::messageBoxKeysStayThere_data()
+{
+    QTest::addColumn<QString>("script");  // whose last token opens the box
+    QTest::addColumn<QString>("after");   // the panel once it is closed
+    QTest::addColumn<int>("digitCues");
+    QTest::newRow("zero innings by F5") << "0 I F5" << "in: A:0 B: C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 回 (&I)- | digits- thirds+" << 1;
+    QTest::newRow("more hits than at-bats") << "3 D 5 H" << "in: A:3 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-" << 2;
+}
+// clang-format on
+
+// While a box covers the panel, its keys are its own: none of them keys,
+// clears, chooses thirds, pastes, copies or alerts.
 void TestKeyboard::messageBoxKeysStayThere()
 {
+    QFETCH(QString, script);
+    QFETCH(QString, after);
+    QFETCH(int, digitCues);
     setMessageHandler({});  // the real box this time
-    play(*w, QStringLiteral("0 I"));
-    const QString before = panel(*w);
+    const qsizetype last = script.lastIndexOf(QLatin1Char(' ')) + 1;
+    play(*w, script.left(last));
+    const QString entry = label(*w, "lblInput")->text();
     int boxes = 0;
     QTimer::singleShot(0, this, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(box);
         ++boxes;
         QCOMPARE(box->parentWidget(), w.get());
+        QCOMPARE(label(*w, "lblInput")->text(), entry);
         for (int key : {int('5'), int(Qt::Key_F6), int(Qt::Key_F5), int(Qt::Key_Delete), int(Qt::Key_Escape)})
             QTest::keyClick(box, Qt::Key(key));
+        QGuiApplication::clipboard()->setText(QStringLiteral("77"));
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
         box->accept();
     });
-    QTest::keyClick(focused(), Qt::Key_F5);
+    play(*w, script.mid(last));
     QCOMPARE(boxes, 1);
-    QCOMPARE(panel(*w), before);
-    QCOMPARE(rec->count(Cue::Digit), 1);
+    QCOMPARE(panel(*w), after);
+    QCOMPARE(rec->count(Cue::Digit), digitCues);
+    QCOMPARE(rec->alerts, 0);
+    QVERIFY(entry.isEmpty() || QGuiApplication::clipboard()->text() != entry);
 }
 
 void TestKeyboard::menuBarKeysStayThere()

@@ -92,12 +92,6 @@ bool inState(const QWidget &w, xcb_atom_t state)
     return in;
 }
 
-// The window manager closes the window as its close box does.
-void closeBox(const QWidget &w)
-{
-    askWindowManager(w, "_NET_CLOSE_WINDOW");
-}
-
 }  // namespace
 
 class TestPlacement : public QObject
@@ -181,7 +175,7 @@ void TestPlacement::fiveRuns()
                 QTRY_VERIFY(inState(w, atom(state)));
             }
             QTRY_VERIFY(ending != Minimised || !w.windowHandle()->isExposed());
-            closeBox(w);
+            askWindowManager(w, "_NET_CLOSE_WINDOW");  // as the close box does
             QTRY_VERIFY(!w.isVisible());
         }
         store.sync();

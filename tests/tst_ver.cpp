@@ -5,6 +5,7 @@
 #include "window/versiondialog.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QPointer>
 #include <QTest>
 
@@ -146,11 +147,19 @@ void TestVer::mainWindowStaysUsable()
     QCOMPARE(label(*w, "lblInput")->text(), QStringLiteral("73"));
     QVERIFY(VersionDialog::instance()->isVisible());
 
-    // Keys typed into the dialog stay there.
+    // Keys typed into the dialog stay there, the clipboard's too.
     VersionDialog::instance()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(VersionDialog::instance()));
-    QTest::keyClick(QApplication::focusWidget(), '5');
+    QWidget *target = QApplication::focusWidget();
+    QTest::keyClick(target, '5');
+    QGuiApplication::clipboard()->setText(QStringLiteral("77"));
+    QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
+    QTest::keyClick(target, Qt::Key_Insert, Qt::ShiftModifier);
+    QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("abc"));
     QCOMPARE(label(*w, "lblInput")->text(), QStringLiteral("73"));
+    QCOMPARE(rec->alerts, 0);
 }
 
 QTEST_MAIN(TestVer)

@@ -9,19 +9,14 @@ Q_DECLARE_METATYPE(WavSound::Encoding)
 
 namespace {
 
-QByteArray le32(quint32 v)
+template <typename T> QByteArray littleEndian(T v)
 {
-    QByteArray b(4, '\0');
+    QByteArray b(sizeof v, '\0');
     qToLittleEndian(v, b.data());
     return b;
 }
-
-QByteArray le16(quint16 v)
-{
-    QByteArray b(2, '\0');
-    qToLittleEndian(v, b.data());
-    return b;
-}
+const auto le16 = littleEndian<quint16>;
+const auto le32 = littleEndian<quint32>;
 
 // A chunk as a file holds it: id, size, body and the pad byte of an odd body.
 QByteArray chunk(const char *id, const QByteArray &body, quint32 size = 0)

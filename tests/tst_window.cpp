@@ -23,8 +23,6 @@ private slots:
     void focusAfterEachStep();
     void focusMovesAtMostOnce_data();
     void focusMovesAtMostOnce();
-    void panelWhileAMessageIsOpen_data();
-    void panelWhileAMessageIsOpen();
 };
 
 // clang-format off
@@ -81,28 +79,66 @@ void TestWindow::messages_data()
     QTest::addColumn<QString>("script");
     QTest::addColumn<int>("icon");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("whileOpen");  // the panel as the last token's message box shows
+    QTest::addColumn<QString>("after");      // and once it is closed
 
     const int stop = int(MessageIcon::Stop), exclamation = int(MessageIcon::Exclamation);
-    QTest::newRow("empty entry") << "W" << exclamation << "入力画面に数字を入力して下さい。";
-    QTest::newRow("hits over at-bats") << "3 D 4 D" << stop << "打数より安打の数のほうが多いです。";
-    QTest::newRow("0 at-bats, 0 hits") << "0 D 0 D" << stop << "０打数０安打は打率000です。";
-    QTest::newRow("0 wins, 0 losses") << "0 W 0 W" << stop << "０勝０敗では勝率を計算できません。";
-    QTest::newRow("zero innings") << "0 I 0/3" << stop << "投球回数が０なのでもし自責点があると防御率は無限大です。";
+    const QString empty = QStringLiteral("入力画面に数字を入力して下さい。");
+    const char *ready = "in: A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-";
+    QTest::newRow("empty entry") << "W" << exclamation << empty << ready << ready;
+    QTest::newRow("empty entry, 打数") << "D" << exclamation << empty << ready << ready;
+    QTest::newRow("empty entry awaiting hits")
+        << "10 D H" << exclamation << empty << "in: A:10 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-"
+        << "in: A:10 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-";
+    QTest::newRow("hits over at-bats")
+        << "3 D 4 D" << stop << "打数より安打の数のほうが多いです。"
+        << "in:4 A:3 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-"
+        << "in: A:3 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-";
+    QTest::newRow("0 at-bats, 0 hits")
+        << "0 D 0 D" << stop << "０打数０安打は打率000です。"
+        << "in:0 A:0 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-" << ready;
+    QTest::newRow("00 at-bats, 0 hits")
+        << "00 D 0 H" << stop << "０打数０安打は打率000です。"
+        << "in:0 A:00 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-" << ready;
+    QTest::newRow("0 wins, 0 losses")
+        << "0 W 0 W" << stop << "０勝０敗では勝率を計算できません。"
+        << "in:0 A:0 B: C: D: | 勝/// | 打数 (&D)- 敗 (&L)+ 回 (&I)- | digits+ thirds-" << ready;
+    QTest::newRow("0 wins, 000 losses")
+        << "0 W 000 L" << stop << "０勝０敗では勝率を計算できません。"
+        << "in:000 A:0 B: C: D: | 勝/// | 打数 (&D)- 敗 (&L)+ 回 (&I)- | digits+ thirds-" << ready;
+    QTest::newRow("empty entry awaiting earned runs")
+        << "9 I 1/3 J" << exclamation << empty
+        << "in: A:9 B:1/3 C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 自責点 (&J)+ | digits+ thirds-"
+        << "in: A:9 B:1/3 C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 自責点 (&J)+ | digits+ thirds-";
+    QTest::newRow("zero innings")
+        << "0 I 0/3" << stop << "投球回数が０なのでもし自責点があると防御率は無限大です。"
+        << "in: A:0 B: C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 回 (&I)- | digits- thirds+"
+        << "in: A:0 B: C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 回 (&I)- | digits- thirds+";
 }
 // clang-format on
 
-// Each message is the calculator's, in a box owned by the window; the action
-// that ends in it plays no cue.
+// Each message is the calculator's, in a box owned by the window, over the
+// panel as it stood; the action that ends in it plays no cue.
 void TestWindow::messages()
 {
     QFETCH(QString, script);
     QFETCH(int, icon);
     QFETCH(QString, text);
+    QFETCH(QString, whileOpen);
+    QFETCH(QString, after);
+    QList<Shown> shown;
+    QStringList seen;
+    setMessageHandler([&](QWidget *owner, const QString &told, MessageIcon with, const QString &title) {
+        shown.append({owner, told, with, title});
+        seen << panel(*w);
+    });
     const qsizetype last = script.lastIndexOf(QLatin1Char(' ')) + 1;
     play(*w, script.left(last));
     const QList<Cue> before = rec->cues;
     play(*w, script.mid(last));
-    QCOMPARE(rec->messages, QList<Shown>({{w.get(), text, MessageIcon(icon), QStringLiteral("Kavlo")}}));
+    QCOMPARE(shown, QList<Shown>({{w.get(), text, MessageIcon(icon), QStringLiteral("Kavlo")}}));
+    QCOMPARE(seen, QStringList{whileOpen});
+    QCOMPARE(panel(*w), after);
     QCOMPARE(rec->cues, before);
 }
 
@@ -166,18 +202,6 @@ void TestWindow::focusAfterEachStep()
     QCOMPARE(seen.join(QLatin1Char(' ')), focus);
 }
 
-namespace {
-// Counts the widgets that gain the keyboard focus.
-struct FocusSpy : QObject {
-    int moves = 0;
-    bool eventFilter(QObject *o, QEvent *e) override
-    {
-        moves += e->type() == QEvent::FocusIn && o->isWidgetType();  // the style sees each one too
-        return false;
-    }
-};
-}  // namespace
-
 // clang-format off
 void TestWindow::focusMovesAtMostOnce_data()
 {
@@ -201,51 +225,11 @@ void TestWindow::focusMovesAtMostOnce()
     QFETCH(QString, action);
     QFETCH(int, moves);
     play(*w, before);
-    FocusSpy spy;
-    qApp->installEventFilter(&spy);
+    EventCounter focusIns(QEvent::FocusIn);
+    qApp->installEventFilter(&focusIns);
     play(*w, action);
-    qApp->removeEventFilter(&spy);
-    QCOMPARE(spy.moves, moves);
-}
-
-// clang-format off
-void TestWindow::panelWhileAMessageIsOpen_data()
-{
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("whileOpen");  // the panel as the last token's message box shows
-    QTest::addColumn<QString>("after");      // and once it is closed
-
-    const char *ready = "in: A: B: C: D: | /// | 打数 (&D)+ 勝 (&W)+ 回 (&I)+ | digits+ thirds-";
-    QTest::newRow("empty entry") << "D" << ready << ready;
-    QTest::newRow("empty entry awaiting hits")
-        << "10 D H" << "in: A:10 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-"
-        << "in: A:10 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-";
-    QTest::newRow("hits over at-bats")
-        << "3 D 4 H" << "in:4 A:3 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-"
-        << "in: A:3 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-";
-    QTest::newRow("0 at-bats, 0 hits")
-        << "00 D 0 H" << "in:0 A:00 B: C: D: | 打数/// | 安打 (&H)+ 勝 (&W)- 回 (&I)- | digits+ thirds-" << ready;
-    QTest::newRow("0 wins, 0 losses")
-        << "0 W 000 L" << "in:000 A:0 B: C: D: | 勝/// | 打数 (&D)- 敗 (&L)+ 回 (&I)- | digits+ thirds-" << ready;
-    QTest::newRow("empty entry awaiting earned runs")
-        << "9 I 1/3 J" << "in: A:9 B:1/3 C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 自責点 (&J)+ | digits+ thirds-"
-        << "in: A:9 B:1/3 C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 自責点 (&J)+ | digits+ thirds-";
-    QTest::newRow("zero innings")
-        << "0 I 0/3" << "in: A:0 B: C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 回 (&I)- | digits- thirds+"
-        << "in: A:0 B: C: D: | 投球回数/回と// | 打数 (&D)- 勝 (&W)- 回 (&I)- | digits- thirds+";
-}
-// clang-format on
-
-void TestWindow::panelWhileAMessageIsOpen()
-{
-    QFETCH(QString, script);
-    QFETCH(QString, whileOpen);
-    QFETCH(QString, after);
-    QStringList seen;
-    setMessageHandler([&](QWidget *, const QString &, MessageIcon, const QString &) { seen << panel(*w); });
-    play(*w, script);
-    QCOMPARE(seen, QStringList{whileOpen});
-    QCOMPARE(panel(*w), after);
+    qApp->removeEventFilter(&focusIns);
+    QCOMPARE(focusIns.count, moves);
 }
 
 QTEST_MAIN(TestWindow)
