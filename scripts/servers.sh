@@ -41,15 +41,23 @@ start_xvfb() {
 }
 
 # start_window_manager VARIABLE NAME COMMAND...: an Xvfb of its own, named in
-# VARIABLE, managed by COMMAND with its default configuration.
+# VARIABLE, managed by COMMAND with its default configuration. A window manager
+# that does not come up is started once more, after both logs are shown.
 start_window_manager() {
-    local variable=$1 name=$2
+    local variable=$1 name=$2 attempt wm
     shift 2
     start_xvfb "$variable" "$name"
-    DISPLAY=${!variable} HOME="$run/server-home" "$@" >"$run/$name.log" 2>&1 &
-    pids+=($!)
-    await "$name" "$run/$name.log" sh -c "DISPLAY=${!variable} xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" \
-        || { cat "$run/$name-xvfb.log" >&2; exit 1; }
+    for attempt in 1 2; do
+        DISPLAY=${!variable} HOME="$run/server-home" "$@" >"$run/$name.log" 2>&1 &
+        wm=$!
+        pids+=($wm)
+        await "$name" "$run/$name.log" sh -c "DISPLAY=${!variable} xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" \
+            && return
+        cat "$run/$name-xvfb.log" >&2
+        kill "$wm" 2>/dev/null || true
+        wait "$wm" 2>/dev/null || true
+    done
+    exit 1
 }
 
 # start_sound_server: PulseAudio with a null sink, named in PULSE_SERVER.
