@@ -6,6 +6,7 @@
 // its own results, so a fault cannot hide behind the same fault in the oracle.
 // Environment: KAVLO_MODEL_SEED (default 20240611), KAVLO_MODEL_SEQUENCES
 // (default 300, each of 100 events on a fresh window).
+#include "exact.h"
 #include "support.h"
 
 #include "window/mainwindow.h"
@@ -18,7 +19,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <charconv>
 #include <memory>
 #include <utility>
 
@@ -89,23 +89,6 @@ qint32 figure(const QString &text)
     for (QChar c : text)
         v = v * 10 + (c.unicode() - '0');
     return v;
-}
-
-// The result as shown: the shortest decimal text that reads back as the same
-// float, rounded half away from zero to `places` decimals.
-QString shown(float quotient, int places)
-{
-    char buffer[80];
-    std::string t(buffer, std::to_chars(buffer, buffer + sizeof buffer, quotient, std::chars_format::fixed).ptr);
-    if (t.find('.') == std::string::npos)
-        t += '.';
-    t += std::string(size_t(places) + 1, '0');
-    const size_t point = t.find('.');
-    quint64 units = std::stoull(t.substr(0, point) + t.substr(point + 1, size_t(places)));
-    if (t[point + 1 + size_t(places)] >= '5')
-        ++units;
-    const quint64 scale = places == 2 ? 100 : 1000;
-    return QStringLiteral("%1.%2").arg(units / scale).arg(units % scale, places, 10, QLatin1Char('0'));
 }
 
 struct Model {
@@ -265,9 +248,9 @@ struct Model {
         c = entry;
         entry.clear();
         if (s == Era)
-            d = shown(float(double(second * 9) / (figure(b.left(1)) / 3.0 + double(first))), 2);
+            d = exactText(9 * qint64(second) * 3, 3 * qint64(first) + figure(b.left(1)), 2);
         else
-            d = shown(float(s == Batting ? double(second) / double(first) : double(first) / double(first + second)), 3);
+            d = exactText(s == Batting ? second : first, s == Batting ? first : qint64(first) + second, 3);
         step = Done;
         cue(Cue::Function);
     }

@@ -4,11 +4,6 @@
 
 namespace {
 
-float quotient(double dividend, double divisor)
-{
-    return static_cast<float>(dividend / divisor);
-}
-
 bool bothZero(qint32 first, qint32 second)
 {
     return first == 0 && second == 0;
@@ -32,7 +27,7 @@ const std::vector<Statistic> statistics = {
              .clears = Clears::Entry},
             {.applies = bothZero, .reason = "０打数０安打は打率000です。", .clears = Clears::Everything},
         },
-        .formula = [](qint32 atBats, qint32 hits, int) { return quotient(hits, atBats); },
+        .formula = [](qint32 atBats, qint32 hits, int) { return Quotient{hits, atBats}; },
     },
     {
         .id = "winningPercentage",
@@ -46,10 +41,7 @@ const std::vector<Statistic> statistics = {
             // No decisions, no percentage.
             {.applies = bothZero, .reason = "０勝０敗では勝率を計算できません。", .clears = Clears::Everything},
         },
-        .formula = [](qint32 wins, qint32 losses, int) {
-            const qint32 decisions = losses + wins;
-            return quotient(wins, decisions);
-        },
+        .formula = [](qint32 wins, qint32 losses, int) { return Quotient{wins, qint64(wins) + losses}; },
     },
     {
         .id = "earnedRunAverage",
@@ -67,14 +59,9 @@ const std::vector<Statistic> statistics = {
              .reason = "投球回数が０なのでもし自責点があると防御率は無限大です。",
              .clears = Clears::Nothing},
         },
+        // 9 × earned runs ÷ (innings + thirds ÷ 3), with the innings counted in thirds.
         .formula = [](qint32 innings, qint32 earnedRuns, int thirds) {
-            const qint32 scaled = earnedRuns * 9;
-            double pitched = innings;
-            if (thirds == 1)
-                pitched += 1.0 / 3.0;
-            else if (thirds == 2)
-                pitched += 2.0 / 3.0;
-            return quotient(scaled, pitched);
+            return Quotient{27 * qint64(earnedRuns), 3 * qint64(innings) + thirds};
         },
     },
 };

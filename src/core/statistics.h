@@ -4,7 +4,7 @@
 // new row here and a key for it in the window's control table.
 #pragma once
 
-#include <QtGlobal>
+#include "format.h"
 
 #include <vector>
 
@@ -28,9 +28,8 @@ struct Statistic {
     int decimals;
     std::vector<Refusal> thirdsRefusals = {};        // checked with the first figure and the thirds chosen
     std::vector<Refusal> secondFigureRefusals = {};  // checked with the two figures
-    // Divides in double precision and keeps the quotient as a single-precision
-    // float, the value that is then formatted.
-    float (*formula)(qint32 first, qint32 second, int thirds);
+    // The result before it is rounded, exactly, as a ratio of the figures.
+    Quotient (*formula)(qint32 first, qint32 second, int thirds);
 };
 
 extern const std::vector<Statistic> statistics;
