@@ -124,10 +124,12 @@ void TestHelp::failures_data()
 {
     QTest::addColumn<QString>("document");
     QTest::addColumn<bool>("present");
+    QTest::addColumn<bool>("elsewhere");
     QTest::addColumn<int>("number");
     for (const char *doc : {"KAVLO.HTML", "KAVLO.TXT"}) {
-        QTest::addRow("%s missing", doc) << doc << false << 2;
-        QTest::addRow("%s without a viewer", doc) << doc << true << 31;
+        QTest::addRow("%s missing", doc) << doc << false << false << 2;
+        QTest::addRow("%s missing, a copy on PATH", doc) << doc << false << true << 2;
+        QTest::addRow("%s without a viewer", doc) << doc << true << false << 31;
     }
 }
 
@@ -135,13 +137,25 @@ void TestHelp::failures()
 {
     QFETCH(QString, document);
     QFETCH(bool, present);
+    QFETCH(bool, elsewhere);
     QFETCH(int, number);
 
     useViewer(!present);
     const QString path = besideProgram(document);
     if (!present)
         QVERIFY(QFile::rename(path, path + QStringLiteral(".kept")));
+    // A copy in the working folder, which is on PATH too, is never the program's.
+    const QString before = QDir::currentPath();
+    const QString searched = qEnvironmentVariable("PATH");
+    QTemporaryDir other;
+    if (elsewhere) {
+        QVERIFY(QFile::copy(path + QStringLiteral(".kept"), other.filePath(document)));
+        QDir::setCurrent(other.path());
+        SetEnvironmentVariableW(L"PATH", wide(QDir::toNativeSeparators(other.path()) + ';' + searched));
+    }
     action(*w, document == QLatin1String("KAVLO.HTML") ? "nmuHtml" : "nmuText")->trigger();
+    QDir::setCurrent(before);
+    SetEnvironmentVariableW(L"PATH", wide(searched));
     if (!present)
         QVERIFY(QFile::rename(path + QStringLiteral(".kept"), path));
 

@@ -34,3 +34,8 @@ endforeach()
 add_test(NAME installer COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/installer.sh
          ${CMAKE_BINARY_DIR}/kavlo-${PROJECT_VERSION}-setup.exe)
 set_tests_properties(installer PROPERTIES TIMEOUT 300 SKIP_RETURN_CODE 77 RESOURCE_LOCK wine-registry)
+
+# The zip's program from a folder more than 260 characters deep: cues and help.
+add_test(NAME longpath COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/longpath.sh
+         ${CMAKE_BINARY_DIR}/kavlo-${PROJECT_VERSION}-win64.zip)
+set_tests_properties(longpath PROPERTIES TIMEOUT 120 SKIP_RETURN_CODE 77 RESOURCE_LOCK wine-registry)
