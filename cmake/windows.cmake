@@ -1,7 +1,7 @@
 # The Windows build, cross-compiled with MinGW-w64 (scripts/windows): the
-# program file's icon and version, and the two ways it is shipped, a zip and
-# an installer, each with the Qt and MinGW DLLs that the program loads and
-# nothing more.
+# program file's icon, version and manifest, and the two ways it is shipped, a
+# zip and an installer, each with the Qt and MinGW DLLs that the program loads
+# and nothing more.
 enable_language(RC)
 
 # The ball at the sizes Windows shows, from the PNGs that res/generate.py
@@ -19,7 +19,8 @@ add_custom_target(kavlo_icon DEPENDS ${KAVLO_ICO})
 add_dependencies(kavlo kavlo_icon)
 configure_file(packaging/kavlo.rc.in kavlo.rc @ONLY)
 target_sources(kavlo PRIVATE ${PROJECT_BINARY_DIR}/kavlo.rc)
-set_source_files_properties(${PROJECT_BINARY_DIR}/kavlo.rc PROPERTIES OBJECT_DEPENDS ${KAVLO_ICO})
+set_source_files_properties(${PROJECT_BINARY_DIR}/kavlo.rc PROPERTIES
+    OBJECT_DEPENDS "${KAVLO_ICO};${PROJECT_SOURCE_DIR}/packaging/kavlo.manifest")
 
 # The MinGW runtime that Qt and the program link, found where the compiler finds it.
 set(KAVLO_MINGW_DLLS)

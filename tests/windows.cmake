@@ -34,3 +34,7 @@ endforeach()
 add_test(NAME installer COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/installer.sh
          ${CMAKE_BINARY_DIR}/kavlo-${PROJECT_VERSION}-setup.exe)
 set_tests_properties(installer PROPERTIES TIMEOUT 300 SKIP_RETURN_CODE 77 RESOURCE_LOCK wine-registry)
+
+# The manifest as Windows reads it from the program file.
+add_test(NAME manifest COMMAND /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/manifest.py $<TARGET_FILE:kavlo>)
+set_tests_properties(manifest PROPERTIES TIMEOUT 60)
