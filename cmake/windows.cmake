@@ -54,10 +54,11 @@ install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 
-# build/…/kavlo-<version>-win64.zip and kavlo-<version>-setup.exe.
+# build/…/kavlo-<version>-win64.zip and kavlo-<version>-setup.exe; the signing
+# test makes them again elsewhere, with the same arguments.
 find_program(MAKENSIS makensis REQUIRED)
+set(KAVLO_PACKAGES_ARGS -DBUILD=${PROJECT_BINARY_DIR} -DSTRIP=${CMAKE_STRIP} -DMAKENSIS=${MAKENSIS}
+    -DVERSION=${PROJECT_VERSION} -DICON=${KAVLO_ICO} -DSOURCE=${PROJECT_SOURCE_DIR})
 add_custom_target(packages
-    COMMAND ${CMAKE_COMMAND} -DBUILD=${PROJECT_BINARY_DIR} -DSTRIP=${CMAKE_STRIP} -DMAKENSIS=${MAKENSIS}
-        -DVERSION=${PROJECT_VERSION} -DICON=${KAVLO_ICO} -DSOURCE=${PROJECT_SOURCE_DIR}
-        -P ${PROJECT_SOURCE_DIR}/cmake/windows-packages.cmake
+    COMMAND ${CMAKE_COMMAND} ${KAVLO_PACKAGES_ARGS} -P ${PROJECT_SOURCE_DIR}/cmake/windows-packages.cmake
     DEPENDS kavlo VERBATIM)
