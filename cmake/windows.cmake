@@ -1,7 +1,7 @@
 # The Windows build, cross-compiled with MinGW-w64 (scripts/windows): the
-# program file's icon and version, and the two ways it is shipped, a zip and
-# an installer, each with the Qt and MinGW DLLs that the program loads and
-# nothing more.
+# program file's icon, version and manifest, and the two ways it is shipped, a
+# zip and an installer, each with the Qt and MinGW DLLs that the program loads
+# and nothing more.
 enable_language(RC)
 
 # The ball at the sizes Windows shows, from the PNGs that res/generate.py
@@ -19,7 +19,8 @@ add_custom_target(kavlo_icon DEPENDS ${KAVLO_ICO})
 add_dependencies(kavlo kavlo_icon)
 configure_file(packaging/kavlo.rc.in kavlo.rc @ONLY)
 target_sources(kavlo PRIVATE ${PROJECT_BINARY_DIR}/kavlo.rc)
-set_source_files_properties(${PROJECT_BINARY_DIR}/kavlo.rc PROPERTIES OBJECT_DEPENDS ${KAVLO_ICO})
+set_source_files_properties(${PROJECT_BINARY_DIR}/kavlo.rc PROPERTIES
+    OBJECT_DEPENDS "${KAVLO_ICO};${PROJECT_SOURCE_DIR}/packaging/kavlo.manifest")
 
 # The MinGW runtime that Qt and the program link, found where the compiler finds it.
 set(KAVLO_MINGW_DLLS)
@@ -53,10 +54,11 @@ install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 
-# build/…/kavlo-<version>-win64.zip and kavlo-<version>-setup.exe.
+# build/…/kavlo-<version>-win64.zip and kavlo-<version>-setup.exe; the signing
+# test makes them again elsewhere, with the same arguments.
 find_program(MAKENSIS makensis REQUIRED)
+set(KAVLO_PACKAGES_ARGS -DBUILD=${PROJECT_BINARY_DIR} -DSTRIP=${CMAKE_STRIP} -DMAKENSIS=${MAKENSIS}
+    -DVERSION=${PROJECT_VERSION} -DICON=${KAVLO_ICO} -DSOURCE=${PROJECT_SOURCE_DIR})
 add_custom_target(packages
-    COMMAND ${CMAKE_COMMAND} -DBUILD=${PROJECT_BINARY_DIR} -DSTRIP=${CMAKE_STRIP} -DMAKENSIS=${MAKENSIS}
-        -DVERSION=${PROJECT_VERSION} -DICON=${KAVLO_ICO} -DSOURCE=${PROJECT_SOURCE_DIR}
-        -P ${PROJECT_SOURCE_DIR}/cmake/windows-packages.cmake
+    COMMAND ${CMAKE_COMMAND} ${KAVLO_PACKAGES_ARGS} -P ${PROJECT_SOURCE_DIR}/cmake/windows-packages.cmake
     DEPENDS kavlo VERBATIM)

@@ -8,6 +8,11 @@ Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
+; Signed, the installer and the uninstaller it writes, when the packages are.
+!ifdef SIGN
+    !finalize 'sh "${SIGN}" "%1"' = 0
+    !uninstfinalize 'sh "${SIGN}" "%1"' = 0
+!endif
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Kavlo"
 

@@ -28,9 +28,11 @@ BENCH_PACKAGES=(xvfb xauth x11-utils pulseaudio pulseaudio-utils libx11-dev)
 DEB_PACKAGES=(dpkg-dev file)
 # What the Windows build needs (scripts/windows): the MinGW-w64 cross compiler,
 # apt-get source and Qt's own build tools for Qt, icotool for the program's
-# icon, NSIS for the installer, and Wine on private X and sound servers to
+# icon (and wrestool, which reads the manifest back), NSIS for the installer,
+# osslsigncode and openssl to sign, and Wine on private X and sound servers to
 # test it, with Debian's fonts for the Japanese captions.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix dpkg-dev qt6-base-dev qt6-base-dev-tools icoutils nsis
+    osslsigncode openssl python3
     wine wine64 libwine fonts-ipafont-gothic fonts-liberation2 xvfb xauth xdotool xclip x11-utils pulseaudio pulseaudio-utils)
 
 # The Debian mirror the system's apt sources name first, as

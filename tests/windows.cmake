@@ -39,3 +39,11 @@ set_tests_properties(installer PROPERTIES TIMEOUT 300 SKIP_RETURN_CODE 77 RESOUR
 add_test(NAME longpath COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/longpath.sh
          ${CMAKE_BINARY_DIR}/kavlo-${PROJECT_VERSION}-win64.zip)
 set_tests_properties(longpath PROPERTIES TIMEOUT 120 SKIP_RETURN_CODE 77 RESOURCE_LOCK wine-registry)
+# The manifest as Windows reads it from the program file.
+add_test(NAME manifest COMMAND /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/manifest.py $<TARGET_FILE:kavlo>)
+set_tests_properties(manifest PROPERTIES TIMEOUT 60)
+# The packages signed with a throwaway certificate, installed and uninstalled again.
+add_test(NAME signing COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/signing.sh
+         ${CMAKE_BINARY_DIR}/kavlo-${PROJECT_VERSION}-setup.exe ${CMAKE_COMMAND}
+         ${PROJECT_SOURCE_DIR}/cmake/windows-packages.cmake ${KAVLO_PACKAGES_ARGS})
+set_tests_properties(signing PROPERTIES TIMEOUT 300 SKIP_RETURN_CODE 77 RESOURCE_LOCK wine-registry)
