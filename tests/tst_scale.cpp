@@ -1,7 +1,7 @@
 // Both windows at the screen density and scale this run was started with
-// (CTest runs it at 96, 120, 144 and 192 DPI, and at twice the size): the
-// client areas and fonts follow the density, the icon is whole and sharp, and
-// the widest figures are shown whole.
+// (CTest runs it at 96, 120, 144 and 192 DPI, at twice the size, and on two
+// screens at 1x and 2x): the client areas and fonts follow the density, the
+// icon is whole and sharp on every screen, and the widest figures are shown whole.
 #include "support.h"
 
 #include "window/figuredisplay.h"
@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QStyle>
@@ -37,10 +38,15 @@ class TestScale : public QObject
 
     void iconIsWholeAndSharp(QLabel *picture);
 
+public:
+    static void initMain();
+
 private slots:
     void initTestCase();
     void mainWindow();
     void versionDialog();
+    void iconFollowsTheScreen_data();
+    void iconFollowsTheScreen();
     void figuresAreWhole_data();
     void figuresAreWhole();
     void menusAtDesktopFonts_data();
@@ -61,6 +67,17 @@ QPair<int, int> inkColumns(const QImage &image, const QRect &part)
 }
 
 }  // namespace
+
+// Before the application starts: a run given DISPLAY_VARIABLE takes the X
+// server that variable names (scripts/with-test-servers), or none.
+void TestScale::initMain()
+{
+    if (const QByteArray variable = qgetenv("DISPLAY_VARIABLE"); !variable.isEmpty()) {
+        const QByteArray display = qgetenv(variable);
+        qputenv("QT_QPA_PLATFORM", display.isEmpty() ? "offscreen" : "xcb");
+        qputenv("DISPLAY", display);
+    }
+}
 
 void TestScale::initTestCase()
 {
@@ -130,6 +147,37 @@ void TestScale::versionDialog()
     iconIsWholeAndSharp(label(*v, "Picture1"));
     QVERIFY(!label(*v, "Picture1")->geometry().intersects(label(*v, "Label1")->geometry()));
     VersionDialog::closeOpen();
+}
+
+void TestScale::iconFollowsTheScreen_data()
+{
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("icon");  // the drawing shown there, at its own size
+    QTest::newRow("onto the screen at 2x") << 1 << ":/icons/64.png";
+    QTest::newRow("back onto the screen at 1x") << 0 << ":/kavlo.png";
+}
+
+// Moved to a screen of another scale, the box shows the icon drawn for that
+// screen, not the one drawn for the other screen scaled.
+void TestScale::iconFollowsTheScreen()
+{
+    QFETCH(int, screen);
+    QFETCH(QString, icon);
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.size() != 2)
+        QSKIP("needs the two screens of TEST_SCREENS_DISPLAY");
+    MainWindow w;
+    QLabel *picture = label(w, "Picture1");
+    for (QScreen *to : {screens.at(1 - screen), screens.at(screen)}) {
+        w.move(to->geometry().topLeft() + QPoint(40, 40));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTRY_COMPARE(picture->pixmap().devicePixelRatio(), to->devicePixelRatio());
+    }
+    QImage drawn = QImage(icon).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    drawn.setDevicePixelRatio(screens.at(screen)->devicePixelRatio());
+    QCOMPARE(picture->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), drawn);
+    iconIsWholeAndSharp(picture);
 }
 
 // clang-format off
