@@ -45,8 +45,6 @@ private slots:
     void initTestCase();
     void mainWindow();
     void versionDialog();
-    void iconFollowsTheScreen_data();
-    void iconFollowsTheScreen();
     void figuresAreWhole_data();
     void figuresAreWhole();
     void menusAtDesktopFonts_data();
@@ -135,6 +133,14 @@ void TestScale::mainWindow()
         QVERIFY2(!label(w, "Picture1")->geometry().intersects(child(w, neighbour)->geometry()), neighbour);
     // The window icon has a drawing for every size up to a 2x task bar, so it is never scaled up.
     QCOMPARE(w.windowIcon().availableSizes().last(), QSize(64, 64));
+    // Moved to each screen in turn and back, the box draws the icon for that screen's scale.
+    QList<QScreen *> path = QGuiApplication::screens();
+    path.append(path.first());
+    for (QScreen *screen : path) {
+        w.move(screen->geometry().topLeft() + QPoint(40, 40));
+        QTRY_COMPARE(label(w, "Picture1")->pixmap().devicePixelRatio(), screen->devicePixelRatio());
+        iconIsWholeAndSharp(label(w, "Picture1"));
+    }
 }
 
 void TestScale::versionDialog()
@@ -147,37 +153,6 @@ void TestScale::versionDialog()
     iconIsWholeAndSharp(label(*v, "Picture1"));
     QVERIFY(!label(*v, "Picture1")->geometry().intersects(label(*v, "Label1")->geometry()));
     VersionDialog::closeOpen();
-}
-
-void TestScale::iconFollowsTheScreen_data()
-{
-    QTest::addColumn<int>("screen");
-    QTest::addColumn<QString>("icon");  // the drawing shown there, at its own size
-    QTest::newRow("onto the screen at 2x") << 1 << ":/icons/64.png";
-    QTest::newRow("back onto the screen at 1x") << 0 << ":/kavlo.png";
-}
-
-// Moved to a screen of another scale, the box shows the icon drawn for that
-// screen, not the one drawn for the other screen scaled.
-void TestScale::iconFollowsTheScreen()
-{
-    QFETCH(int, screen);
-    QFETCH(QString, icon);
-    const QList<QScreen *> screens = QGuiApplication::screens();
-    if (screens.size() != 2)
-        QSKIP("needs the two screens of TEST_SCREENS_DISPLAY");
-    MainWindow w;
-    QLabel *picture = label(w, "Picture1");
-    for (QScreen *to : {screens.at(1 - screen), screens.at(screen)}) {
-        w.move(to->geometry().topLeft() + QPoint(40, 40));
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTRY_COMPARE(picture->pixmap().devicePixelRatio(), to->devicePixelRatio());
-    }
-    QImage drawn = QImage(icon).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    drawn.setDevicePixelRatio(screens.at(screen)->devicePixelRatio());
-    QCOMPARE(picture->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), drawn);
-    iconIsWholeAndSharp(picture);
 }
 
 // clang-format off

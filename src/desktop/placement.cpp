@@ -182,10 +182,16 @@ void preferPlaceableWindowSystem()
 
 void restorePosition(QWidget *window, std::optional<QPoint> frameTopLeft)
 {
-    // The corner is judged and applied as the window is shown, when its size
-    // and, on some window systems, its frame are known.
-    if (canPlaceWindows())
-        new Follower(window, frameTopLeft);
+    if (!canPlaceWindows())
+        return;
+    // Before the window is first shown, its layout has not given it its size
+    // yet, and the window system has not made its frame. A corner from which
+    // the inner window reaches a screen stands from here on; one from which
+    // only the frame may is judged as the window is shown.
+    const QSize size = window->sizeHint().isValid() ? window->sizeHint() : window->size();
+    if (frameTopLeft && fitsOnAScreen(*frameTopLeft, size))
+        window->move(*frameTopLeft);
+    new Follower(window, frameTopLeft);
 }
 
 std::optional<QPoint> savedPosition(const QWidget *window)
