@@ -21,7 +21,7 @@ BUILD_PACKAGES=(cmake make g++ qt6-base-dev libpulse-dev pkgconf qt6-qpa-plugins
 # What the tests need besides (scripts/test): the private servers, the checks of
 # the desktop files, the listing and the package, the layout check and the X tools.
 TEST_PACKAGES=(xvfb xauth pulseaudio pulseaudio-utils desktop-file-utils appstream lintian clang-format xdotool xclip
-    dbus-daemon dbus-bin at-spi2-core python3-pyatspi weston openbox icewm x11-utils libxcb1-dev)
+    dbus-daemon dbus-bin at-spi2-core python3-pyatspi weston openbox icewm x11-utils x11-xserver-utils libxcb1-dev)
 # What the benchmark needs besides (bench/run).
 BENCH_PACKAGES=(xvfb xauth x11-utils pulseaudio pulseaudio-utils libx11-dev)
 # What cpack -G DEB needs besides: dpkg-shlibdeps finds the libraries to depend on, in the files that file picks out.

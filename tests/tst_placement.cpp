@@ -133,6 +133,10 @@ void TestPlacement::fiveRuns_data()
     QTest::newRow("partly off, top left") << QPoint(-40, -25) << QPoint(-40, -25) << int(CloseBox);
     // openbox itself keeps more than 10 pixels of a window on the screen.
     QTest::newRow("partly off, bottom right") << farCorner - QPoint(100, 60) << farCorner - QPoint(100, 60) << int(CloseBox);
+    // Before X maps the window its frame is not known: the inner window's
+    // height, measured from the frame's corner, must reach the screen.
+    const int height = MainWindow().sizeHint().height();
+    QTest::newRow("off every screen, above by the height") << QPoint(300, -height) << QPoint() << int(Exit);
     QTest::newRow("off every screen, far") << QPoint(5000, 5000) << QPoint() << int(CloseBox);
     QTest::newRow("off every screen, above") << QPoint(-500, -400) << QPoint() << int(Exit);
     QTest::newRow("off every screen, by a pixel") << QPoint(farCorner.x() + 1, 0) << QPoint() << int(CloseBox);

@@ -1,7 +1,7 @@
 // Both windows at the screen density and scale this run was started with
-// (CTest runs it at 96, 120, 144 and 192 DPI, and at twice the size): the
-// client areas and fonts follow the density, the icon is whole and sharp, and
-// the widest figures are shown whole.
+// (CTest runs it at 96, 120, 144 and 192 DPI, at twice the size, and on two
+// screens at 1x and 2x): the client areas and fonts follow the density, the
+// icon is whole and sharp on every screen, and the widest figures are shown whole.
 #include "support.h"
 
 #include "window/figuredisplay.h"
@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QStyle>
@@ -36,6 +37,9 @@ class TestScale : public QObject
     Expected expected;
 
     void iconIsWholeAndSharp(QLabel *picture);
+
+public:
+    static void initMain();
 
 private slots:
     void initTestCase();
@@ -61,6 +65,17 @@ QPair<int, int> inkColumns(const QImage &image, const QRect &part)
 }
 
 }  // namespace
+
+// Before the application starts: a run given DISPLAY_VARIABLE takes the X
+// server that variable names (scripts/with-test-servers), or none.
+void TestScale::initMain()
+{
+    if (const QByteArray variable = qgetenv("DISPLAY_VARIABLE"); !variable.isEmpty()) {
+        const QByteArray display = qgetenv(variable);
+        qputenv("QT_QPA_PLATFORM", display.isEmpty() ? "offscreen" : "xcb");
+        qputenv("DISPLAY", display);
+    }
+}
 
 void TestScale::initTestCase()
 {
@@ -118,6 +133,14 @@ void TestScale::mainWindow()
         QVERIFY2(!label(w, "Picture1")->geometry().intersects(child(w, neighbour)->geometry()), neighbour);
     // The window icon has a drawing for every size up to a 2x task bar, so it is never scaled up.
     QCOMPARE(w.windowIcon().availableSizes().last(), QSize(64, 64));
+    // Moved to each screen in turn and back, the box draws the icon for that screen's scale.
+    QList<QScreen *> path = QGuiApplication::screens();
+    path.append(path.first());
+    for (QScreen *screen : path) {
+        w.move(screen->geometry().topLeft() + QPoint(40, 40));
+        QTRY_COMPARE(label(w, "Picture1")->pixmap().devicePixelRatio(), screen->devicePixelRatio());
+        iconIsWholeAndSharp(label(w, "Picture1"));
+    }
 }
 
 void TestScale::versionDialog()

@@ -13,7 +13,7 @@
 
 namespace {
 
-// Whether a window of that size with its corner there would stand whole within
+// Whether a frame of that size with its corner there would stand whole within
 // 32-bit coordinates and touch a screen. Worked in 64 bits: QRect's own
 // arithmetic overflows at the edges of the 32-bit range.
 bool fitsOnAScreen(QPoint corner, QSize size)
@@ -38,13 +38,18 @@ constexpr int SettleTime = 500;
 // Asks for the frame's corner as the window opens, and follows it afterwards.
 //
 // A window manager puts a frame around the window, and the corner a program
-// asks for is the inner window's unless it says otherwise; and Qt learns the
-// frame's size only after the window manager has framed the window. So the
-// corner is asked for as the frame's (the window's gravity on X), and read
-// only from a window that the window system has shown. A corner seen as the
-// window moves is held until it has settled in the normal state: the move
-// that comes with full screen or maximised is dropped when that state is
-// reported, and minimising keeps the corner held.
+// asks for is the inner window's unless it says otherwise. Where Qt knows the
+// frame before the window shows (Windows), the inner window is placed within
+// it: Qt's own sum for a frame's corner leaves out Windows 10's invisible side
+// borders only for a corner on a monitor, and one off every monitor, as partly
+// above the screen, came back by their width to the right (4 pixels under
+// Wine) on every run. On X the window manager frames the window only as it
+// maps it: there the corner is asked for as the frame's (the window's
+// gravity). Either way the corner is read only from a window that the window
+// system has shown. A corner seen as the window moves is held until it has
+// settled in the normal state: the move that comes with full screen or
+// maximised is dropped when that state is reported, and minimising keeps the
+// corner held.
 class Follower : public QObject
 {
     Q_OBJECT
@@ -76,13 +81,8 @@ protected:
             if (QWindow *handle = m_window->windowHandle(); watched == m_window && handle) {
                 handle->removeEventFilter(this);
                 handle->installEventFilter(this);
-                if (m_requested) {
-                    // The native window may still have the size it was made
-                    // with; mapping it, Qt would set its whole geometry again,
-                    // and with it the inner corner.
-                    handle->setGeometry(m_window->geometry());
-                    handle->setFramePosition(*std::exchange(m_requested, std::nullopt));
-                }
+                if (m_requested)
+                    place(handle, *std::exchange(m_requested, std::nullopt));
             }
             break;
         case QEvent::Expose:
@@ -100,6 +100,27 @@ protected:
     }
 
 private:
+    // Puts the frame's corner there, unless the frame would touch no screen.
+    // Before X maps the window its frame is not known: the inner window stands
+    // for it.
+    void place(QWindow *handle, QPoint corner)
+    {
+        const QMargins frame = handle->frameMargins();
+        if (!fitsOnAScreen(corner, m_window->size().grownBy(frame))) {
+            m_asked.reset();
+            m_corner.reset();
+            return;
+        }
+        m_window->move(corner);
+        // The native window may still have the size it was made with; mapping
+        // it, Qt would set its whole geometry again, and with it the inner corner.
+        handle->setGeometry(m_window->geometry());
+        if (frame.isNull())
+            handle->setFramePosition(corner);
+        else
+            handle->setPosition(corner + QPoint(frame.left(), frame.top()));
+    }
+
     // The frame's corner, while the window is shown in its normal state.
     std::optional<QPoint> normalCorner() const
     {
@@ -163,12 +184,12 @@ void restorePosition(QWidget *window, std::optional<QPoint> frameTopLeft)
 {
     if (!canPlaceWindows())
         return;
-    // Before the window is first shown, its layout has not given it its size yet.
+    // Before the window is first shown, its layout has not given it its size
+    // yet, and the window system has not made its frame. A corner from which
+    // the inner window reaches a screen stands from here on; one from which
+    // only the frame may is judged as the window is shown.
     const QSize size = window->sizeHint().isValid() ? window->sizeHint() : window->size();
-    if (frameTopLeft && !fitsOnAScreen(*frameTopLeft, size))
-        frameTopLeft.reset();
-    // The corner the window is moved to here stands until the window is shown.
-    if (frameTopLeft)
+    if (frameTopLeft && fitsOnAScreen(*frameTopLeft, size))
         window->move(*frameTopLeft);
     new Follower(window, frameTopLeft);
 }

@@ -19,8 +19,9 @@ void preferPlaceableWindowSystem();
 
 // Called once as the window is built, before it is first shown. The window
 // opens with its frame's corner at frameTopLeft; with no corner, or one that
-// would leave the window touching no screen at all or reaching beyond 32-bit
-// coordinates, it opens where the window system puts it. From then on the
+// would leave the frame touching no screen at all (on X, where the frame is
+// known only once the window is shown, the inner window) or reaching beyond
+// 32-bit coordinates, it opens where the window system puts it. From then on the
 // window's corner is followed for savedPosition.
 void restorePosition(QWidget *window, std::optional<QPoint> frameTopLeft);
 

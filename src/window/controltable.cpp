@@ -45,9 +45,20 @@ class PictureBox : public QLabel
 public:
     using QLabel::QLabel;
 
+    void drawIcon()
+    {
+        m_ratio = devicePixelRatioF();
+        setPixmap(pictureIcon(m_ratio));
+    }
+
 protected:
     void paintEvent(QPaintEvent *event) override
     {
+        // Moved to a screen of another scale, the icon is drawn afresh for it
+        // rather than scaled. Checked as the box paints: Qt versions tell a
+        // widget of the change by different events, and each paints it again.
+        if (devicePixelRatioF() != m_ratio)
+            drawIcon();
         QLabel::paintEvent(event);
         if (!hasFocus())
             return;
@@ -58,6 +69,9 @@ protected:
         option.backgroundColor = palette().color(backgroundRole());
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
     }
+
+private:
+    qreal m_ratio = 0;  // that the icon was drawn at
 };
 
 constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignTop;
@@ -184,7 +198,7 @@ QHash<QString, QWidget *> createControls(const Control *table, size_t count, QWi
             if (c->face != Face::Standard || c->kind == Kind::Picture)
                 label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
             if (c->kind == Kind::Picture) {
-                label->setPixmap(pictureIcon(client->devicePixelRatioF()));
+                static_cast<PictureBox *>(label)->drawIcon();
                 label->setAlignment(Qt::AlignCenter);
                 label->setFocusPolicy(Qt::StrongFocus);
             }
