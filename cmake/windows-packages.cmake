@@ -7,6 +7,14 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${stage} CO
 file(GLOB_RECURSE binaries ${stage}/*.exe ${stage}/*.dll)
 execute_process(COMMAND ${STRIP} --strip-unneeded ${binaries} COMMAND_ERROR_IS_FATAL ANY)
 
+# The text help as Windows' viewers read it: UTF-8 with a byte-order mark and
+# CRLF line ends (without the mark, Notepad may take it for the ANSI code page).
+file(READ ${stage}/KAVLO.TXT text)
+string(REPLACE "\r\n" "\n" text "${text}")
+string(REPLACE "\n" "\r\n" text "${text}")
+string(ASCII 239 187 191 bom)
+file(WRITE ${stage}/KAVLO.TXT "${bom}${text}")
+
 file(REMOVE ${BUILD}/${name}.zip)
 execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${name}.zip --format=zip ${name}
     WORKING_DIRECTORY ${BUILD} COMMAND_ERROR_IS_FATAL ANY)
@@ -36,8 +44,17 @@ endforeach()
 file(WRITE ${BUILD}/installed-files.nsh "${install_lines}")
 file(WRITE ${BUILD}/uninstalled-files.nsh "${uninstall_lines}")
 
-execute_process(COMMAND ${MAKENSIS} -V2 -NOCD
-        "-DVERSION=${VERSION}" "-DICON=${ICON}" "-DLICENSE=${SOURCE}/LICENSE"
+# The licence page wraps its text to its own width, so it gets each paragraph
+# as one line.
+file(READ ${SOURCE}/LICENSE text)
+string(STRIP "${text}" text)
+string(REPLACE "\n\n" "\r" text "${text}")
+string(REPLACE "\n" " " text "${text}")
+string(REPLACE "\r" "\n\n" text "${text}")
+file(WRITE ${BUILD}/licence-paragraphs.txt "${text}\n")
+
+execute_process(COMMAND ${MAKENSIS} -V2 -NOCD -INPUTCHARSET UTF8
+        "-DVERSION=${VERSION}" "-DICON=${ICON}" "-DLICENSE=${BUILD}/licence-paragraphs.txt"
         "-DFILES=${BUILD}/installed-files.nsh" "-DUNFILES=${BUILD}/uninstalled-files.nsh"
         "-DOUTFILE=${BUILD}/kavlo-${VERSION}-setup.exe" ${SOURCE}/packaging/kavlo.nsi
     COMMAND_ERROR_IS_FATAL ANY)
