@@ -33,10 +33,13 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "Copyright (c) 2026 The Kavlo developer
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !insertmacro MUI_PAGE_LICENSE "${LICENSE}"
+; Asked as the folder page is left, before anything is installed.
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE waitForCopies
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_RUN "$INSTDIR\kavlo.exe"
 !insertmacro MUI_PAGE_FINISH
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE un.waitForCopy
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 ; The pages speak the user's language: Japanese on a Japanese Windows.
@@ -48,8 +51,8 @@ LangString notRemoved ${LANG_ENGLISH} "The earlier copy of Kavlo in $R0 could no
 LangString notRemoved ${LANG_JAPANESE} "$R0 にある以前の Kavlo を削除できませんでした。"
 
 ; Windows neither replaces nor deletes a program file while it runs, so a copy
-; that runs from the folder on the stack would be left half replaced, or
-; orphaned by its own uninstaller. Such a file cannot be opened for writing
+; that runs from the folder on the stack (if any) would be left half replaced,
+; or orphaned by its own uninstaller. Such a file cannot be opened for writing
 ; either, which tells it apart without touching it. The user may close Kavlo
 ; and retry; otherwise, and when silent, this ends with error level 2 before
 ; anything has changed.
@@ -58,7 +61,8 @@ Function ${prefix}waitForKavlo
     Exch $0
     Push $1
   retry:
-    ${If} ${FileExists} "$0\kavlo.exe"
+    ${If} $0 != ""
+    ${AndIf} ${FileExists} "$0\kavlo.exe"
         ClearErrors
         FileOpen $1 "$0\kavlo.exe" a
         ${If} ${Errors}
@@ -75,16 +79,29 @@ FunctionEnd
 !insertmacro DEFINE_WAIT_FOR_KAVLO ""
 !insertmacro DEFINE_WAIT_FOR_KAVLO "un."
 
-Section
-    ; An earlier copy, wherever it was installed, is removed by its own
-    ; uninstaller first, so that no file it had and this one lacks outlives it
-    ; and Apps & features keeps one entry. The settings stay, as on any uninstall.
-    ReadRegStr $R0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+; The copy in the folder chosen, and an earlier one wherever it was installed,
+; whose folder it leaves in $R0.
+Function waitForCopies
     Push $INSTDIR
     Call waitForKavlo
-    ${If} ${FileExists} "$R0\uninstall.exe"
-        Push $R0
-        Call waitForKavlo
+    ReadRegStr $R0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    Push $R0
+    Call waitForKavlo
+FunctionEnd
+
+Function un.waitForCopy
+    Push $INSTDIR
+    Call un.waitForKavlo
+FunctionEnd
+
+Section
+    ; Asked again, as a silent install shows no pages. An earlier copy is
+    ; removed by its own uninstaller first, so that no file it had and this
+    ; one lacks outlives it, and Apps & features keeps one entry. The settings
+    ; stay, as on any uninstall.
+    Call waitForCopies
+    ${If} $R0 != ""
+    ${AndIf} ${FileExists} "$R0\uninstall.exe"
         ClearErrors
         ExecWait '"$R0\uninstall.exe" /S _?=$R0' $0
         ${If} ${Errors}
@@ -116,8 +133,7 @@ Section
 SectionEnd
 
 Section "Uninstall"
-    Push $INSTDIR
-    Call un.waitForKavlo
+    Call un.waitForCopy
     !include "${UNFILES}"
     Delete "$INSTDIR\uninstall.exe"
     ; Only when nothing else was put there.
