@@ -31,7 +31,9 @@ window() { xdotool search --onlyvisible --name '^KavloVer2\.0$' 2>/dev/null | he
 streams() { grep -c "'new' on sink-input" "$events" || true; }
 
 # An older copy, made from the same script: another version, an old help, a
-# file this one no longer ships, and settings of its own.
+# file this one no longer ships, and settings of its own; installed in
+# another folder (this one then chosen with /D) or in the folder this one
+# finds in Apps & features.
 scratch=$(mktemp -d)
 echo old >"$scratch/old.txt"
 printf 'SetOutPath "$INSTDIR"\nFile "/oname=%s" "%s"\n' kavlo.exe "$stage/kavlo.exe" KAVLO.TXT "$scratch/old.txt" \
@@ -39,16 +41,18 @@ printf 'SetOutPath "$INSTDIR"\nFile "/oname=%s" "%s"\n' kavlo.exe "$stage/kavlo.
 printf 'Delete "$INSTDIR\\%s"\n' kavlo.exe KAVLO.TXT old.dll >"$scratch/unfiles.nsh"
 makensis -V1 -NOCD -INPUTCHARSET UTF8 -DVERSION=1.9 "-DICON=$build/kavlo.ico" "-DLICENSE=$scratch/old.txt" \
     "-DFILES=$scratch/files.nsh" "-DUNFILES=$scratch/unfiles.nsh" "-DOUTFILE=$scratch/old-setup.exe" "$nsi"
-wine "$scratch/old-setup.exe" /S
-[ -f "$dir/old.dll" ] || fail "the older copy is not installed"
-wine reg add "$settings\\Startup" /v X /d 123 /f >/dev/null
-
-wine "$setup" /S
+for old in "$dir-1.9" "$dir"; do
+    wine "$scratch/old-setup.exe" /S "/D=$(winepath -w "$old")"
+    [ -f "$old/old.dll" ] || fail "the older copy is not installed in $old"
+    wine reg add "$settings\\Startup" /v X /d 123 /f >/dev/null
+    if [ "$old" = "$dir" ]; then wine "$setup" /S; else wine "$setup" /S "/D=$(winepath -w "$dir")"; fi
+    [ ! -e "$old/old.dll" ] || fail "the older copy's own file is left in $old"
+    [ "$old" = "$dir" ] || [ ! -e "$old" ] || fail "the older copy's folder $old is left"
+    cmp -s "$dir/kavlo.exe" "$stage/kavlo.exe" || fail "kavlo.exe not replaced"
+    [ "$(wine reg query "${entry%\\*}" /s | grep -c 'DisplayName.*Kavlo')" = 1 ] || fail "not one entry in Apps & features"
+    [ "$(stored Startup X)" = "REG_SZ 123" ] || fail "the settings went with the older copy"
+done
 rm -r "$scratch"
-[ ! -e "$dir/old.dll" ] || fail "the older copy's own file is left"
-cmp -s "$dir/kavlo.exe" "$stage/kavlo.exe" || fail "kavlo.exe not replaced"
-[ "$(wine reg query "${entry%\\*}" /s | grep -c 'DisplayName.*Kavlo')" = 1 ] || fail "not one entry in Apps & features"
-[ "$(stored Startup X)" = "REG_SZ 123" ] || fail "the settings went with the older copy"
 # Apps & features: each value as "<type> <text>", matched as a pattern.
 for row in "DisplayVersion|REG_SZ $version" "Publisher|REG_SZ The Kavlo developers" \
     "DisplayIcon|REG_SZ *?Programs?Kavlo?kavlo.exe" "EstimatedSize|REG_DWORD 0x*"; do
