@@ -132,7 +132,8 @@ await '[ -z "$(window)" ]'
 
 wine "$dir/uninstall.exe" /S
 # The uninstaller runs on from a copy of itself, so that it can delete itself.
-await '[ ! -e "$dir" ]'
+await '! copying'
+[ ! -e "$dir" ] || fail "files are left in $dir"
 [ ! -e "$shortcut" ] || fail "the shortcut is left"
 ! wine reg query "$entry" >/dev/null 2>&1 || fail "still in Apps & features"
 [ "$(stored sound a)" = "REG_SZ True" ] || fail "the settings went with the program"
