@@ -13,6 +13,14 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${stage} CO
 file(GLOB_RECURSE binaries ${stage}/*.exe ${stage}/*.dll)
 execute_process(COMMAND ${STRIP} --strip-unneeded ${binaries} COMMAND_ERROR_IS_FATAL ANY)
 
+# The text help as Windows' viewers read it: UTF-8 with a byte-order mark and
+# CRLF line ends (without the mark, Notepad may take it for the ANSI code page).
+file(READ ${stage}/KAVLO.TXT text)
+string(REPLACE "\r\n" "\n" text "${text}")
+string(REPLACE "\n" "\r\n" text "${text}")
+string(ASCII 239 187 191 bom)
+file(WRITE ${stage}/KAVLO.TXT "${bom}${text}")
+
 # A certificate named in part, or by files that are not there, is a mistake,
 # not a wish for an unsigned build.
 set(sign)
@@ -60,12 +68,21 @@ endforeach()
 file(WRITE ${OUT}/installed-files.nsh "${install_lines}")
 file(WRITE ${OUT}/uninstalled-files.nsh "${uninstall_lines}")
 
+# The licence page wraps its text to its own width, so it gets each paragraph
+# as one line.
+file(READ ${SOURCE}/LICENSE text)
+string(STRIP "${text}" text)
+string(REPLACE "\n\n" "\r" text "${text}")
+string(REPLACE "\n" " " text "${text}")
+string(REPLACE "\r" "\n\n" text "${text}")
+file(WRITE ${OUT}/licence-paragraphs.txt "${text}\n")
+
 set(sign_option)
 if(sign)
     set(sign_option "-DSIGN=${sign}")
 endif()
-execute_process(COMMAND ${MAKENSIS} -V2 -NOCD
-        "-DVERSION=${VERSION}" "-DICON=${ICON}" "-DLICENSE=${SOURCE}/LICENSE"
+execute_process(COMMAND ${MAKENSIS} -V2 -NOCD -INPUTCHARSET UTF8
+        "-DVERSION=${VERSION}" "-DICON=${ICON}" "-DLICENSE=${OUT}/licence-paragraphs.txt"
         "-DFILES=${OUT}/installed-files.nsh" "-DUNFILES=${OUT}/uninstalled-files.nsh"
         "-DOUTFILE=${OUT}/kavlo-${VERSION}-setup.exe" ${sign_option} ${SOURCE}/packaging/kavlo.nsi
     COMMAND_ERROR_IS_FATAL ANY)

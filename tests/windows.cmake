@@ -32,7 +32,7 @@ endforeach()
 
 # The installer, once the packages target has made it: installed, used and uninstalled.
 add_test(NAME installer COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/installer.sh
-         ${CMAKE_BINARY_DIR}/kavlo-${PROJECT_VERSION}-setup.exe)
+         ${CMAKE_BINARY_DIR}/kavlo-${PROJECT_VERSION}-setup.exe ${PROJECT_SOURCE_DIR}/packaging/kavlo.nsi)
 set_tests_properties(installer PROPERTIES TIMEOUT 300 SKIP_RETURN_CODE 77 RESOURCE_LOCK wine-registry)
 
 # The zip's program from a folder more than 260 characters deep: cues and help.
