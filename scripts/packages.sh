@@ -32,9 +32,10 @@ DEB_PACKAGES=(dpkg-dev file)
 # test it, with Debian's fonts for the Japanese captions.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix dpkg-dev qt6-base-dev qt6-base-dev-tools icoutils nsis
     wine wine64 libwine fonts-ipafont-gothic fonts-liberation2 xvfb xauth xdotool xclip x11-utils pulseaudio pulseaudio-utils)
-# For scripts/with-wine: fontTools and the locale definitions, for a stand-in
-# of Windows' gothic and a Japanese Windows.
-WINDOWS_PACKAGES+=(python3-fonttools locales)
+# Wine's own fonts, which draw its title-bar buttons; and for scripts/with-wine,
+# fontTools and the locale definitions, for a stand-in of Windows' gothic and a
+# Japanese Windows.
+WINDOWS_PACKAGES+=(fonts-wine python3-fonttools locales)
 
 # The Debian mirror the system's apt sources name first, as
 # "[signed-by=KEYRING] URI SUITE...", from deb822 or one-line sources.
