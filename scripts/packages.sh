@@ -34,6 +34,10 @@ DEB_PACKAGES=(dpkg-dev file)
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix dpkg-dev qt6-base-dev qt6-base-dev-tools icoutils nsis
     osslsigncode openssl python3
     wine wine64 libwine fonts-ipafont-gothic fonts-liberation2 xvfb xauth xdotool xclip x11-utils pulseaudio pulseaudio-utils)
+# Wine's own fonts, which draw its title-bar buttons; and for scripts/with-wine,
+# fontTools and the locale definitions, for a stand-in of Windows' gothic and a
+# Japanese Windows.
+WINDOWS_PACKAGES+=(fonts-wine python3-fonttools locales)
 
 # The Debian mirror the system's apt sources name first, as
 # "[signed-by=KEYRING] URI SUITE...", from deb822 or one-line sources.

@@ -101,4 +101,8 @@ start_wine() {
     mkdir "$WINEPREFIX"
     wineserver -p
     wineboot -i >"$run/wineboot.log" 2>&1 || { cat "$run/wineboot.log" >&2; echo "the Wine prefix was not made" >&2; exit 1; }
+    # Debian's Wine does not find its own fonts (fonts-wine) where it looks for
+    # them, and without Marlett draws its title-bar buttons as "0 1 r"; it
+    # reads the prefix's font folder too, which links them.
+    ln -s /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 }

@@ -11,7 +11,7 @@ target_link_libraries(tst_wavfile PRIVATE kavlodesktop)
 # Each on the screen, through Windows' own windows (Wine's), where on Linux
 # most are drawn off the screen.
 foreach(test tst_panel tst_window tst_keyboard tst_keys tst_model tst_settings)
-    kavlo_test(${test})
+    kavlo_test(${test} ENV LC_ALL=en_US.UTF-8)
 endforeach()
 # The help test takes its documents away and back, so it gets a directory of its own.
 add_executable(tst_help tst_help_win.cpp)
@@ -29,6 +29,10 @@ foreach(test tst_calculator tst_format tst_pasteddigits tst_wavfile tst_panel ts
         set_property(TEST ${test} APPEND PROPERTY RESOURCE_LOCK wine-registry)
     endif()
 endforeach()
+# The window again on a Japanese Windows, which names its fonts in Japanese.
+kavlo_test(tst_panel RUN tst_panel_ja ENV LC_ALL=ja_JP.UTF-8)
+set_property(TEST tst_panel_ja APPEND PROPERTY ENVIRONMENT "WINEPATH=${winepath}")
+set_property(TEST tst_panel_ja APPEND PROPERTY RESOURCE_LOCK wine-registry)
 
 # The installer, once the packages target has made it: installed, used and uninstalled.
 add_test(NAME installer COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/installer.sh

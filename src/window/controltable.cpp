@@ -148,9 +148,14 @@ QFont font(FontStyle style)
 {
     // Where the designed faces are missing, Qt tries these in turn, so the
     // Japanese captions never fall back to a face without Japanese glyphs.
+    // Windows names the gothic "ＭＳ Ｐゴシック" only where its system locale is
+    // Japanese, and "MS PGothic" everywhere else; then come Windows' own
+    // Japanese interface faces, then the Linux ones.
     static const bool substituted = [] {
         QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
-                                   QStringList{QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+                                   QStringList{QStringLiteral("MS PGothic"), QStringLiteral("Yu Gothic UI"),
+                                               QStringLiteral("MS UI Gothic"), QStringLiteral("Meiryo UI"),
+                                               QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
         QFont::insertSubstitutions(QStringLiteral("Times New Roman"), QStringList{QStringLiteral("Liberation Serif")});
         return true;
     }();
