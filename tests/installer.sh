@@ -12,7 +12,7 @@ set -euo pipefail
 setup=$1
 nsi=$2
 [ -f "$setup" ] || { echo "no installer: build the packages target first"; exit 77; }
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/wine.sh"
 build=$(dirname "$setup")
 stage=${setup%-setup.exe}-win64
 version=${stage##*/kavlo-}
@@ -25,10 +25,6 @@ shortcut="$(folder APPDATA)/Microsoft/Windows/Start Menu/Programs/Kavlo.lnk"
 # A value in the registry, or of the settings, as "<type> <text>".
 registered() { wine reg query "$1" /v "$2" 2>/dev/null | awk -v v="$2" '$1 == v { $1 = ""; print substr($0, 2) }' | tr -d '\r'; }
 stored() { registered "$settings\\$1" "$2"; }
-# Waits up to 30 s for a condition.
-await() { for _ in $(seq 150); do eval "$1" && return 0; sleep 0.2; done; fail "timed out: $1"; }
-window() { xdotool search --onlyvisible --name '^KavloVer2\.0$' 2>/dev/null | head -n 1; }
-streams() { grep -c "'new' on sink-input" "$events" || true; }
 
 # An older copy, made from the same script: another version, an old help, a
 # file this one no longer ships, and settings of its own; installed in

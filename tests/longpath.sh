@@ -9,12 +9,9 @@
 set -euo pipefail
 [ -f "$1" ] || { echo "no zip: build the packages target first"; exit 77; }
 zip=$(realpath "$1")
-fail() { echo "FAIL: $*" >&2; exit 1; }
-await() { for _ in $(seq 150); do eval "$1" && return 0; sleep 0.2; done; fail "timed out: $1"; }
-window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+source "$(dirname "$0")/wine.sh"
 # A Linux path as Wine names it on its drive for /; winepath cuts a long one at 260 characters.
 windows() { local path=${1//\//\\}; echo "Z:$path"; }
-streams() { grep -c "'new' on sink-input" "$events" || true; }
 
 top=$(mktemp -d)
 events=$top/events
@@ -46,8 +43,8 @@ subscriber=$!
 # own DLLs must be enough.
 (cd "$top" && exec env -u WINEPATH wine "$exe") &
 program=$!
-await '[ -n "$(window KavloVer2\\.0)" ]'
-xdotool windowfocus "$(window KavloVer2\\.0)"
+await '[ -n "$(window)" ]'
+xdotool windowfocus "$(window)"
 sleep 0.5
 xdotool key --delay 200 1 0 alt+d
 await '[ "$(streams)" -ge 3 ]'
@@ -57,12 +54,12 @@ xdotool key F1
 await 'cmp -s "$opened" "$(dirname "$exe")/KAVLO.HTML"'
 [ -z "$(window KAVLO)" ] || fail "a message box came up"
 # The viewer has taken the focus: a click on the title bar gives it back, and the window still keys.
-xdotool mousemove --window "$(window KavloVer2\\.0)" 60 10 click 1
+xdotool mousemove --window "$(window)" 60 10 click 1
 sleep 0.5
 played=$(streams)
 xdotool key 3
 await '[ "$(streams)" -gt "$played" ]'
 xdotool key alt+F4
-await '[ -z "$(window KavloVer2\\.0)" ]'
+await '[ -z "$(window)" ]'
 wait $program
 echo "cues and help from a folder ${#folder} characters deep"

@@ -10,7 +10,7 @@ set -euo pipefail
 built=$1 cmake=$2 script=$3
 shift 3
 [ -f "$built" ] || { echo "no installer: build the packages target first"; exit 77; }
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/wine.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
