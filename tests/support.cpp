@@ -12,6 +12,13 @@
 #include <QStandardPaths>
 #include <QTest>
 
+void useDisplayNamedBy(const QByteArray &variable)
+{
+    const QByteArray display = qgetenv(variable.constData());
+    qputenv("QT_QPA_PLATFORM", display.isEmpty() ? "offscreen" : "xcb");
+    qputenv("DISPLAY", display);
+}
+
 void prepareApplication()
 {
     QStandardPaths::setTestModeEnabled(true);

@@ -22,6 +22,9 @@
 // Settings go to a test location, empty at the start and removed at the end,
 // and the application is named as the program names itself.
 void prepareApplication();
+// Called before the application is made: the test runs on the X server that
+// the environment variable `variable` names, or offscreen where it names none.
+void useDisplayNamedBy(const QByteArray &variable);
 
 struct Shown {
     QWidget *owner;

@@ -233,9 +233,7 @@ void TestPlacement::secondWindowsComeBack()
 
 int main(int argc, char *argv[])
 {
-    const QByteArray display = qgetenv(qEnvironmentVariable("WM_DISPLAY_VARIABLE", "TEST_WM_DISPLAY").toLatin1());
-    qputenv("QT_QPA_PLATFORM", display.isEmpty() ? "offscreen" : "xcb");
-    qputenv("DISPLAY", display);
+    useDisplayNamedBy(qEnvironmentVariable("WM_DISPLAY_VARIABLE", "TEST_WM_DISPLAY").toLatin1());
     QApplication app(argc, argv);
     TestPlacement test;
     return QTest::qExec(&test, argc, argv);

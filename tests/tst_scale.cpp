@@ -70,11 +70,8 @@ QPair<int, int> inkColumns(const QImage &image, const QRect &part)
 // server that variable names (scripts/with-test-servers), or none.
 void TestScale::initMain()
 {
-    if (const QByteArray variable = qgetenv("DISPLAY_VARIABLE"); !variable.isEmpty()) {
-        const QByteArray display = qgetenv(variable);
-        qputenv("QT_QPA_PLATFORM", display.isEmpty() ? "offscreen" : "xcb");
-        qputenv("DISPLAY", display);
-    }
+    if (const QByteArray variable = qgetenv("DISPLAY_VARIABLE"); !variable.isEmpty())
+        useDisplayNamedBy(variable);
 }
 
 void TestScale::initTestCase()
