@@ -105,4 +105,11 @@ start_wine() {
     # them, and without Marlett draws its title-bar buttons as "0 1 r"; it
     # reads the prefix's font folder too, which links them.
     ln -s /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+    # Wine's desktop process is started by the first program that needs it,
+    # holds that program's error output open, and lives while any program
+    # does: a test that started it would wait for the run's last program to
+    # end. So it is started here, kept alive by a program waiting on a pipe
+    # that this shell holds open until it exits.
+    coproc WINE_KEEPER { exec wine cmd /c "set /p x=" >>"$run/wineboot.log" 2>&1; }
+    wine rundll32.exe user32.dll,GetDesktopWindow >>"$run/wineboot.log" 2>&1
 }
