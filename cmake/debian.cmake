@@ -44,11 +44,10 @@ install(FILES packaging/copyright ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog.gz D
 
 # cpack -G DEB in a build directory makes kavlo_<version>_<arch>.deb. Its
 # Depends are the libraries the program links (found by dpkg-shlibdeps) and
-# what it loads at run time: fonts with the glyphs of its captions, and the Qt
-# platform plugins that Debian packs apart from Qt's GUI library (which holds
-# the one for X): Wayland's among them. The cues go straight to the sound
-# server through libpulse, which the program links, so no media
-# back-end is needed.
+# what it loads at run time: libpulse, which it opens for its cues, fonts with
+# the glyphs of its captions, and the Qt platform plugins that Debian packs
+# apart from Qt's GUI library (which holds the one for X): Wayland's among
+# them. The cues go straight to the sound server, so no media back-end is needed.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kavlo)
 set(CPACK_PACKAGE_VENDOR "The Kavlo developers")
@@ -64,7 +63,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/kavlo/kavlo)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-liberation2, qt6-qpa-plugins, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libpulse0, fonts-ipafont-gothic, fonts-liberation2, qt6-qpa-plugins, qt6-wayland")
 # Help opens through xdg-open, and the cues need a sound server; without
 # either the program still calculates, and says so when help cannot open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, pipewire-pulse | pulseaudio")

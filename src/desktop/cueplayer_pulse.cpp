@@ -3,6 +3,10 @@
 // server and has the server play it; a play call only hands the cue over to
 // that thread. With no server, or one that went away, cues are silence until a
 // cue asked for finds a server again.
+//
+// libpulse, and the codec libraries that it brings, take nearly a tenth of the
+// program's start-up: the program opens it when the first cue is asked for,
+// after its window is shown, rather than link it.
 #include "cueplayer.h"
 
 #include "identity.h"
@@ -10,6 +14,7 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QLibrary>
 
 #include <pulse/pulseaudio.h>
 #include <pthread.h>
@@ -25,6 +30,46 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// The functions of libpulse that the player calls, as pa->context_new(…) for pa_context_new(…).
+// clang-format off
+#define LIBPULSE_FUNCTIONS(F) \
+    F(context_connect) F(context_disconnect) F(context_get_state) \
+    F(context_kill_sink_input) F(context_new) F(context_play_sample_with_proplist) \
+    F(context_set_state_callback) F(context_unref) F(mainloop_api_once) \
+    F(operation_unref) F(proplist_free) F(proplist_new) \
+    F(proplist_sets) F(sample_spec_valid) F(stream_connect_upload) \
+    F(stream_finish_upload) F(stream_get_state) F(stream_new) \
+    F(stream_set_state_callback) F(stream_set_write_callback) F(stream_unref) \
+    F(stream_write) F(threaded_mainloop_free) F(threaded_mainloop_get_api) \
+    F(threaded_mainloop_new) F(threaded_mainloop_set_name) F(threaded_mainloop_start) \
+    F(threaded_mainloop_stop)
+// clang-format on
+struct Libpulse {
+#define F(name) decltype(&pa_##name) name;
+    LIBPULSE_FUNCTIONS(F)
+#undef F
+};
+const Libpulse *pa = nullptr;
+
+// Opens libpulse once; false, said once, without it.
+bool openLibpulse()
+{
+    static const bool opened = [] {
+        static QLibrary library(QStringLiteral("pulse"), 0);
+        static Libpulse functions;
+        bool found = library.load();
+#define F(name)                                                                                                        \
+    found = found && (functions.name = reinterpret_cast<decltype(&pa_##name)>(library.resolve("pa_" #name)));
+        LIBPULSE_FUNCTIONS(F)
+#undef F
+        if (!found)
+            qWarning("kavlo: cannot play the cues: %s", qPrintable(library.errorString()));
+        pa = found ? &functions : nullptr;
+        return found;
+    }();
+    return opened;
+}
 
 // A cue still waiting for the server or its upload after this long is dropped:
 // it would no longer belong to the key that asked for it.
@@ -70,7 +115,8 @@ pa_sample_format_t sampleFormat(WavSound::Encoding encoding)
 class PulsePlayer
 {
 public:
-    static PulsePlayer &instance();
+    // Null without libpulse.
+    static PulsePlayer *instance();
     ~PulsePlayer();
     void ask(const QString &path, bool play);
 
@@ -103,22 +149,24 @@ private:
     uint32_t m_playing = PA_INVALID_INDEX;  // the sink input of the last cue
 };
 
-PulsePlayer &PulsePlayer::instance()
+PulsePlayer *PulsePlayer::instance()
 {
+    if (!openLibpulse())
+        return nullptr;
     static PulsePlayer player;
-    return player;
+    return &player;
 }
 
-PulsePlayer::PulsePlayer() : m_loop(pa_threaded_mainloop_new()), m_wakeup(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
+PulsePlayer::PulsePlayer() : m_loop(pa->threaded_mainloop_new()), m_wakeup(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
 {
-    m_eventSound = pa_proplist_new();
-    pa_proplist_sets(m_eventSound, PA_PROP_MEDIA_ROLE, "event");
-    pa_threaded_mainloop_set_name(m_loop, "kavlo-cues");
-    pa_mainloop_api *api = pa_threaded_mainloop_get_api(m_loop);
+    m_eventSound = pa->proplist_new();
+    pa->proplist_sets(m_eventSound, PA_PROP_MEDIA_ROLE, "event");
+    pa->threaded_mainloop_set_name(m_loop, "kavlo-cues");
+    pa_mainloop_api *api = pa->threaded_mainloop_get_api(m_loop);
     // Woken by a cue, the thread would otherwise take the processor from the
     // window's thread in the middle of its play call; as a batch thread it
     // waits until that thread is done or another processor is free.
-    pa_mainloop_api_once(
+    pa->mainloop_api_once(
         api,
         [](pa_mainloop_api *, void *) {
             const sched_param none{};
@@ -133,23 +181,23 @@ PulsePlayer::PulsePlayer() : m_loop(pa_threaded_mainloop_new()), m_wakeup(eventf
                 static_cast<PulsePlayer *>(player)->takeRequests();
         },
         this);
-    pa_threaded_mainloop_start(m_loop);
+    pa->threaded_mainloop_start(m_loop);
 }
 
 PulsePlayer::~PulsePlayer()
 {
-    pa_threaded_mainloop_stop(m_loop);
+    pa->threaded_mainloop_stop(m_loop);
     for (Sample &s : m_samples) {
         if (s.upload)
-            pa_stream_unref(s.upload);
+            pa->stream_unref(s.upload);
     }
     if (m_context) {
-        pa_context_set_state_callback(m_context, nullptr, nullptr);
-        pa_context_disconnect(m_context);
-        pa_context_unref(m_context);
+        pa->context_set_state_callback(m_context, nullptr, nullptr);
+        pa->context_disconnect(m_context);
+        pa->context_unref(m_context);
     }
-    pa_proplist_free(m_eventSound);
-    pa_threaded_mainloop_free(m_loop);
+    pa->proplist_free(m_eventSound);
+    pa->threaded_mainloop_free(m_loop);
     close(m_wakeup);
 }
 
@@ -208,7 +256,7 @@ void PulsePlayer::read(Sample &s)
     } else {
         s.sound = readWav(file.readAll());
         s.layout = {sampleFormat(s.sound.encoding), uint32_t(s.sound.rate), uint8_t(qMin(s.sound.channels, 255))};
-        if (s.sound.error.isEmpty() && !pa_sample_spec_valid(&s.layout)) {
+        if (s.sound.error.isEmpty() && !pa->sample_spec_valid(&s.layout)) {
             s.sound.samples.clear();
             s.sound.error = QStringLiteral("the sound server takes no sound of its kind");
         }
@@ -226,12 +274,12 @@ void PulsePlayer::read(Sample &s)
 
 void PulsePlayer::connect()
 {
-    m_context = pa_context_new(pa_threaded_mainloop_get_api(m_loop), Identity::ProductName);
-    pa_context_set_state_callback(
+    m_context = pa->context_new(pa->threaded_mainloop_get_api(m_loop), Identity::ProductName);
+    pa->context_set_state_callback(
         m_context, [](pa_context *, void *player) { static_cast<PulsePlayer *>(player)->contextChanged(); }, this);
     // A calculator does not start a sound server: a desktop without one stays silent.
-    if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0 && m_context) {
-        pa_context_unref(m_context);
+    if (pa->context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0 && m_context) {
+        pa->context_unref(m_context);
         m_context = nullptr;
         m_pending = nullptr;
     }
@@ -239,7 +287,7 @@ void PulsePlayer::connect()
 
 void PulsePlayer::contextChanged()
 {
-    switch (pa_context_get_state(m_context)) {
+    switch (pa->context_get_state(m_context)) {
     case PA_CONTEXT_READY:
         uploadAll();
         playPending();
@@ -247,8 +295,8 @@ void PulsePlayer::contextChanged()
     case PA_CONTEXT_FAILED:
     case PA_CONTEXT_TERMINATED:
         // No server, or it went away and its cache with it: the next cue asked for tries again.
-        pa_context_set_state_callback(m_context, nullptr, nullptr);
-        pa_context_unref(m_context);
+        pa->context_set_state_callback(m_context, nullptr, nullptr);
+        pa->context_unref(m_context);
         m_context = nullptr;
         for (Sample &s : m_samples)
             s.uploaded = false;
@@ -262,7 +310,7 @@ void PulsePlayer::contextChanged()
 
 bool PulsePlayer::ready() const
 {
-    return m_context && pa_context_get_state(m_context) == PA_CONTEXT_READY;
+    return m_context && pa->context_get_state(m_context) == PA_CONTEXT_READY;
 }
 
 void PulsePlayer::uploadAll()
@@ -272,19 +320,19 @@ void PulsePlayer::uploadAll()
     for (Sample &s : m_samples) {
         if (s.uploaded || s.upload || s.sound.samples.isEmpty())
             continue;
-        s.upload = pa_stream_new(m_context, s.name.constData(), &s.layout, nullptr);
+        s.upload = pa->stream_new(m_context, s.name.constData(), &s.layout, nullptr);
         if (!s.upload)
             continue;
         s.sent = 0;
-        pa_stream_set_state_callback(
-            s.upload, [](pa_stream *, void *sample) { instance().uploadChanged(*static_cast<Sample *>(sample)); }, &s);
-        pa_stream_set_write_callback(
+        pa->stream_set_state_callback(
+            s.upload, [](pa_stream *, void *sample) { instance()->uploadChanged(*static_cast<Sample *>(sample)); }, &s);
+        pa->stream_set_write_callback(
             s.upload,
             [](pa_stream *, size_t bytes, void *sample) {
-                instance().writeUpload(*static_cast<Sample *>(sample), bytes);
+                instance()->writeUpload(*static_cast<Sample *>(sample), bytes);
             },
             &s);
-        pa_stream_connect_upload(s.upload, size_t(s.sound.samples.size()));
+        pa->stream_connect_upload(s.upload, size_t(s.sound.samples.size()));
     }
 }
 
@@ -292,22 +340,22 @@ void PulsePlayer::writeUpload(Sample &s, size_t bytes)
 {
     const size_t left = size_t(s.sound.samples.size() - s.sent);
     const size_t now = qMin(bytes, left);
-    pa_stream_write(s.upload, s.sound.samples.constData() + s.sent, now, nullptr, 0, PA_SEEK_RELATIVE);
+    pa->stream_write(s.upload, s.sound.samples.constData() + s.sent, now, nullptr, 0, PA_SEEK_RELATIVE);
     s.sent += qsizetype(now);
     if (now == left)
-        pa_stream_finish_upload(s.upload);
+        pa->stream_finish_upload(s.upload);
 }
 
 void PulsePlayer::uploadChanged(Sample &s)
 {
-    const pa_stream_state_t state = pa_stream_get_state(s.upload);
+    const pa_stream_state_t state = pa->stream_get_state(s.upload);
     if (state != PA_STREAM_TERMINATED && state != PA_STREAM_FAILED)
         return;
     // An upload ends as a sample in the cache, or fails with the connection.
     s.uploaded = state == PA_STREAM_TERMINATED;
-    pa_stream_set_state_callback(s.upload, nullptr, nullptr);
-    pa_stream_set_write_callback(s.upload, nullptr, nullptr);
-    pa_stream_unref(s.upload);
+    pa->stream_set_state_callback(s.upload, nullptr, nullptr);
+    pa->stream_set_write_callback(s.upload, nullptr, nullptr);
+    pa->stream_unref(s.upload);
     s.upload = nullptr;
     playPending();
 }
@@ -320,18 +368,18 @@ void PulsePlayer::playPending()
         return;
     // One cue at a time: the one still sounding ends before the next begins.
     if (m_playing != PA_INVALID_INDEX) {
-        if (pa_operation *o = pa_context_kill_sink_input(m_context, m_playing, nullptr, nullptr))
-            pa_operation_unref(o);
+        if (pa_operation *o = pa->context_kill_sink_input(m_context, m_playing, nullptr, nullptr))
+            pa->operation_unref(o);
         m_playing = PA_INVALID_INDEX;
     }
     m_starting = m_pending;
     m_pending = nullptr;
-    pa_operation *o = pa_context_play_sample_with_proplist(
+    pa_operation *o = pa->context_play_sample_with_proplist(
         m_context, m_starting->name.constData(), nullptr, PA_VOLUME_INVALID, m_eventSound,
         [](pa_context *, uint32_t sinkInput, void *player) { static_cast<PulsePlayer *>(player)->started(sinkInput); },
         this);
     if (o)
-        pa_operation_unref(o);
+        pa->operation_unref(o);
     else
         m_starting = nullptr;
 }
@@ -353,13 +401,16 @@ namespace CuePlayer {
 
 void play(const QString &wavPath)
 {
-    PulsePlayer::instance().ask(wavPath, true);
+    if (PulsePlayer *player = PulsePlayer::instance())
+        player->ask(wavPath, true);
 }
 
 void prepare(const QStringList &wavPaths)
 {
-    for (const QString &path : wavPaths)
-        PulsePlayer::instance().ask(path, false);
+    if (PulsePlayer *player = PulsePlayer::instance()) {
+        for (const QString &path : wavPaths)
+            player->ask(path, false);
+    }
 }
 
 }  // namespace CuePlayer
