@@ -13,13 +13,16 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${stage} CO
 file(GLOB_RECURSE binaries ${stage}/*.exe ${stage}/*.dll)
 execute_process(COMMAND ${STRIP} --strip-unneeded ${binaries} COMMAND_ERROR_IS_FATAL ANY)
 
-# The text help as Windows' viewers read it: UTF-8 with a byte-order mark and
-# CRLF line ends (without the mark, Notepad may take it for the ANSI code page).
-file(READ ${stage}/KAVLO.TXT text)
-string(REPLACE "\r\n" "\n" text "${text}")
-string(REPLACE "\n" "\r\n" text "${text}")
+# The text help and the licence as Windows' viewers read them: UTF-8 with a
+# byte-order mark and CRLF line ends (without the mark, Notepad may take the
+# help for the ANSI code page).
 string(ASCII 239 187 191 bom)
-file(WRITE ${stage}/KAVLO.TXT "${bom}${text}")
+foreach(file KAVLO.TXT LICENSE.txt)
+    file(READ ${stage}/${file} text)
+    string(REPLACE "\r\n" "\n" text "${text}")
+    string(REPLACE "\n" "\r\n" text "${text}")
+    file(WRITE ${stage}/${file} "${bom}${text}")
+endforeach()
 
 # A certificate named in part, or by files that are not there, is a mistake,
 # not a wish for an unsigned build.

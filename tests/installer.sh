@@ -58,10 +58,13 @@ done
 size=$(($(registered "$entry" EstimatedSize | cut -d' ' -f2)))
 kib=$(du -s --apparent-size --block-size=1K "$dir" | cut -f1)
 [ $((size * 20)) -ge $((kib * 19)) ] && [ "$size" -le "$kib" ] || fail "EstimatedSize $size KB for $kib KB"
-# The text help as Windows' viewers read it: a byte-order mark, every line ended by CRLF.
-[ "$(head -c 3 "$dir/KAVLO.TXT" | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "KAVLO.TXT has no byte-order mark"
-[ "$(grep -c $'\r$' "$dir/KAVLO.TXT")" = "$(wc -l <"$dir/KAVLO.TXT")" ] || fail "KAVLO.TXT has lines without CRLF"
-cmp -s <(tail -c +4 "$dir/KAVLO.TXT" | tr -d '\r') "$(dirname "$nsi")/../res/KAVLO.TXT" || fail "KAVLO.TXT differs from the help"
+# The text help and the licence as Windows' viewers read them: a byte-order mark, CRLF line ends.
+for file in KAVLO.TXT:res/KAVLO.TXT LICENSE.txt:LICENSE; do
+    name=${file%%:*}
+    [ "$(head -c 3 "$dir/$name" | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "$name has no byte-order mark"
+    [ "$(grep -c $'\r$' "$dir/$name")" = "$(wc -l <"$dir/$name")" ] || fail "$name has lines without CRLF"
+    cmp -s <(tail -c +4 "$dir/$name" | tr -d '\r') "$(dirname "$nsi")/../${file#*:}" || fail "$name differs from ${file#*:}"
+done
 [ -f "$dir/kavlo.exe" ] && [ -f "$dir/platforms/qwindows.dll" ] && [ -f "$dir/KAVLO.HTML" ] || fail "not installed in $dir"
 strings "$shortcut" | grep -qi 'Programs\\Kavlo\\kavlo.exe' || fail "no shortcut to the program: $shortcut"
 wine reg query "$entry" /v UninstallString | grep -q 'uninstall.exe' || fail "not in Apps & features"
